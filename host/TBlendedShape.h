@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Export.h"
+
+#include <QBrush>
+#include <QPen>
+#include <QWidget>
+
+namespace host {
+
+// Background shape: a rectangle or a rounded rectangle, antialiased.
+class OBSHOST_EXPORT TBlendedShape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class ShapeKind { Rectangle, RoundRect };
+
+    explicit TBlendedShape(QWidget *parent = nullptr);
+
+    ShapeKind Shape() const { return m_shape; }
+    void SetShape(ShapeKind shape);
+    QPen Pen() const { return m_pen; }
+    void SetPen(const QPen &pen);
+    QBrush Brush() const { return m_brush; }
+    void SetBrush(const QBrush &brush);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ShapeKind m_shape = ShapeKind::Rectangle;
+    QPen m_pen = QPen(Qt::black, 1);
+    QBrush m_brush = QBrush(Qt::white);
+};
+
+} // namespace host

@@ -1,0 +1,285 @@
+#include "host/TClientDataSet.h"
+
+#include "platform/Exception.h"
+#include "platform/Variants.h"
+
+using platform::EConvertError;
+using platform::EDatabaseError;
+
+namespace host {
+
+// ---- TField ----
+
+TField::TField(TClientDataSet *table, int index)
+    : m_table(table)
+    , m_index(index)
+{
+}
+
+QString TField::FieldName() const
+{
+    return m_table->m_defs.at(m_index).name;
+}
+
+FieldType TField::DataType() const
+{
+    return m_table->m_defs.at(m_index).type;
+}
+
+QVariant TField::Value() const
+{
+    return m_table->cell(m_index);
+}
+
+void TField::SetValue(const QVariant &value)
+{
+    m_table->cell(m_index) = platform::varIsEmpty(value) ? platform::varNull() : value;
+}
+
+bool TField::IsNull() const
+{
+    return platform::varIsNull(Value());
+}
+
+QString TField::AsString() const
+{
+    return platform::varToStr(Value());
+}
+
+int TField::AsInteger() const
+{
+    const QVariant v = Value();
+    if (platform::varIsNull(v))
+        return 0;
+    bool ok = false;
+    qlonglong n = 0;
+    switch (v.metaType().id()) {
+    case QMetaType::Bool:
+        n = v.toBool() ? 1 : 0;
+        ok = true;
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = v.toDouble();
+        ok = d == double(qlonglong(d));
+        n = qlonglong(d);
+        break;
+    }
+    case QMetaType::QString:
+        n = v.toString().trimmed().toLongLong(&ok);
+        break;
+    default:
+        n = v.toLongLong(&ok);
+        break;
+    }
+    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+        throw EConvertError(QStringLiteral("'%1' não é um valor inteiro válido para o campo '%2'.")
+                                .arg(v.toString(), FieldName()));
+    return int(n);
+}
+
+// ---- TClientDataSet ----
+
+TClientDataSet::TClientDataSet() = default;
+TClientDataSet::~TClientDataSet() = default;
+
+void TClientDataSet::AddFieldDef(const FieldDef &def)
+{
+    if (m_active)
+        throw EDatabaseError(QStringLiteral("Não é possível definir campos numa tabela aberta."));
+    if (def.name.isEmpty())
+        throw EDatabaseError(QStringLiteral("Campo sem nome."));
+    for (const FieldDef &d : std::as_const(m_defs))
+        if (d.name.compare(def.name, Qt::CaseInsensitive) == 0)
+            throw EDatabaseError(QStringLiteral("Campo '%1' definido duas vezes.").arg(def.name));
+    m_defs.append(def);
+    m_fields.push_back(std::make_unique<TField>(this, int(m_defs.size()) - 1));
+}
+
+void TClientDataSet::CreateDataSet()
+{
+    m_records.clear();
+    m_active = true;
+    rebuildVisible();
+}
+
+void TClientDataSet::Close()
+{
+    m_active = false;
+}
+
+void TClientDataSet::SetActive(bool active)
+{
+    if (active == m_active)
+        return;
+    if (active)
+        CreateDataSet();
+    else
+        Close();
+}
+
+void TClientDataSet::checkActive() const
+{
+    if (!m_active)
+        throw EDatabaseError(QStringLiteral("Operação não permitida numa tabela fechada."));
+}
+
+TField *TClientDataSet::GetField(int index)
+{
+    if (index < 0 || index >= FieldCount())
+        throw EDatabaseError(QStringLiteral("Índice de campo fora dos limites: %1.").arg(index));
+    return m_fields[size_t(index)].get();
+}
+
+TField *TClientDataSet::FindField(const QString &name)
+{
+    for (int i = 0; i < FieldCount(); ++i)
+        if (m_defs.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return m_fields[size_t(i)].get();
+    return nullptr;
+}
+
+TField *TClientDataSet::FieldByName(const QString &name)
+{
+    if (TField *f = FindField(name))
+        return f;
+    throw EDatabaseError(QStringLiteral("Campo '%1' não encontrado.").arg(name));
+}
+
+void TClientDataSet::AppendRecord(const QVariantList &values)
+{
+    checkActive();
+    if (values.size() > FieldCount())
+        throw EDatabaseError(QStringLiteral("Registro com %1 valores numa tabela de %2 campos.")
+                                 .arg(values.size())
+                                 .arg(FieldCount()));
+    QVariantList record;
+    record.reserve(FieldCount());
+    for (int i = 0; i < FieldCount(); ++i) {
+        const QVariant v = i < values.size() ? values.at(i) : QVariant();
+        record.append(platform::varIsEmpty(v) ? platform::varNull() : v);
+    }
+    m_records.append(record);
+    const int raw = int(m_records.size()) - 1;
+    if (!m_filtered || !OnFilterRecord || OnFilterRecord(*this, record)) {
+        m_visible.append(raw);
+        m_current = int(m_visible.size()) - 1;
+    }
+}
+
+int TClientDataSet::RecordCount() const
+{
+    checkActive();
+    return int(m_visible.size());
+}
+
+int TClientDataSet::RecNo() const
+{
+    return m_visible.isEmpty() ? -1 : m_current;
+}
+
+void TClientDataSet::SetRecNo(int position)
+{
+    checkActive();
+    if (position < 0 || position >= m_visible.size())
+        throw EDatabaseError(QStringLiteral("Registro %1 fora dos limites.").arg(position));
+    m_current = position;
+}
+
+void TClientDataSet::First()
+{
+    checkActive();
+    m_current = 0;
+}
+
+void TClientDataSet::Next()
+{
+    checkActive();
+    if (m_current < m_visible.size())
+        ++m_current;
+}
+
+bool TClientDataSet::Eof() const
+{
+    return m_visible.isEmpty() || m_current >= m_visible.size();
+}
+
+QVariantList TClientDataSet::CurrentRecord() const
+{
+    if (!m_active || m_current < 0 || m_current >= m_visible.size())
+        return {};
+    return m_records.at(m_visible.at(m_current));
+}
+
+const QVariant &TClientDataSet::cell(int field) const
+{
+    checkActive();
+    if (m_visible.isEmpty() || m_current < 0 || m_current >= m_visible.size()) {
+        static const QVariant null = platform::varNull();
+        return null;
+    }
+    return m_records.at(m_visible.at(m_current)).at(field);
+}
+
+QVariant &TClientDataSet::cell(int field)
+{
+    checkActive();
+    if (m_visible.isEmpty() || m_current < 0 || m_current >= m_visible.size())
+        throw EDatabaseError(QStringLiteral("Não há registro corrente."));
+    return m_records[m_visible.at(m_current)][field];
+}
+
+bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int options)
+{
+    checkActive();
+    const int field = FieldByName(fieldName)->Index();
+    const Qt::CaseSensitivity cs = (options & loCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const QString key = platform::varToStr(value);
+    const bool partial = options & loPartialKey;
+    for (int pos = 0; pos < m_visible.size(); ++pos) {
+        const QVariant &v = m_records.at(m_visible.at(pos)).at(field);
+        if (platform::varIsNull(v))
+            continue;
+        const QString text = v.toString();
+        const bool match = partial ? text.startsWith(key, cs) : text.compare(key, cs) == 0;
+        if (match) {
+            m_current = pos;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TClientDataSet::SetFiltered(bool on)
+{
+    if (on == m_filtered)
+        return;
+    m_filtered = on;
+    rebuildVisible();
+}
+
+void TClientDataSet::Refilter()
+{
+    rebuildVisible();
+}
+
+void TClientDataSet::rebuildVisible()
+{
+    const int rawCurrent = (m_current >= 0 && m_current < m_visible.size()) ? m_visible.at(m_current) : -1;
+    m_visible.clear();
+    m_visible.reserve(m_records.size());
+    const bool filtering = m_filtered && OnFilterRecord;
+    for (int i = 0; i < m_records.size(); ++i)
+        if (!filtering || OnFilterRecord(*this, m_records.at(i)))
+            m_visible.append(i);
+    // Keep the current record where it is still visible; otherwise the first.
+    const int kept = rawCurrent < 0 ? -1 : int(m_visible.indexOf(rawCurrent));
+    m_current = kept >= 0 ? kept : 0;
+}
+
+bool TClientDataSet::sameContent(const TClientDataSet &other) const
+{
+    return m_defs == other.m_defs && m_records == other.m_records;
+}
+
+} // namespace host

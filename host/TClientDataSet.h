@@ -1,0 +1,159 @@
+#pragma once
+
+#include "platform/Export.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+namespace host {
+
+// Field types of the data packet format; the comment gives the packet's own name.
+enum class FieldType {
+    String,      // string
+    WideString,  // string.uni
+    Int8,        // i1
+    Int16,       // i2
+    Int32,       // i4
+    Int64,       // i8
+    UInt8,       // ui1
+    UInt16,      // ui2
+    UInt32,      // ui4
+    Float32,     // r4
+    Float64,     // r8
+    Currency,    // r8 with SUBTYPE="Money"
+    Fixed,       // fixed (BCD)
+    Boolean,     // boolean
+    Date,        // date
+    Time,        // time
+    DateTime,    // dateTime
+    SQLDateTime, // SQLdateTime
+};
+
+struct FieldDef
+{
+    QString name;
+    FieldType type = FieldType::String;
+    int width = 0;    // WIDTH: text length, or precision of a fixed field
+    int decimals = 0; // DECIMALS
+    bool required = false;
+    friend bool operator==(const FieldDef &, const FieldDef &) = default;
+};
+
+class TClientDataSet;
+
+// A field of a table, read and written in the table's current record.
+class OBSHOST_EXPORT TField
+{
+public:
+    TField(TClientDataSet *table, int index);
+
+    QString FieldName() const;
+    FieldType DataType() const;
+    int Index() const { return m_index; }
+
+    // The value as a variant of the field's own type; a null value is a null variant.
+    QVariant Value() const;
+    void SetValue(const QVariant &value);
+    bool IsNull() const;
+    // Null gives "".
+    QString AsString() const;
+    // Raises EConvertError when the value is not an integer; null gives 0.
+    int AsInteger() const;
+
+private:
+    TClientDataSet *m_table;
+    int m_index;
+};
+
+// In-memory table: fields with names and types, records of variants, a current record,
+// an optional filter. What the host passes in as its observation list, and what the
+// dialog reads its display parameters into.
+class OBSHOST_EXPORT TClientDataSet
+{
+public:
+    enum LocateOption { loCaseInsensitive = 0x1, loPartialKey = 0x2 };
+    using FilterRecordEvent = std::function<bool(const TClientDataSet &table, const QVariantList &record)>;
+
+    TClientDataSet();
+    ~TClientDataSet();
+    TClientDataSet(const TClientDataSet &) = delete;
+    TClientDataSet &operator=(const TClientDataSet &) = delete;
+
+    // Structure. Fields can be defined while the table is inactive.
+    void AddFieldDef(const FieldDef &def);
+    QVector<FieldDef> FieldDefs() const { return m_defs; }
+    // Opens the table with the defined fields and no records.
+    void CreateDataSet();
+    void Close();
+    bool Active() const { return m_active; }
+    // Opens the table; no change when it is open already.
+    void SetActive(bool active);
+    void Open() { SetActive(true); }
+
+    int FieldCount() const { return int(m_defs.size()); }
+    TField *GetField(int index);
+    TField *Fields(int index) { return GetField(index); }
+    // Raises EDatabaseError naming the field when there is none.
+    TField *FieldByName(const QString &name);
+    TField *FindField(const QString &name);
+
+    // Records. Append adds a record (values in field order, missing ones null) and
+    // makes it current.
+    void AppendRecord(const QVariantList &values);
+    // Visible records (those the filter lets through).
+    int RecordCount() const;
+    bool IsEmpty() const { return RecordCount() == 0; }
+    // 0-based position of the current record among the visible ones, -1 when none.
+    int RecNo() const;
+    void SetRecNo(int position);
+    void First();
+    void Next();
+    bool Eof() const;
+    // The current record's values, or an empty list when there is none.
+    QVariantList CurrentRecord() const;
+    // All records, visible or not, in table order.
+    const QVector<QVariantList> &AllRecords() const { return m_records; }
+
+    // Makes the first visible record whose field equals the whole value (or starts with
+    // it, with loPartialKey) current and answers true; false when there is none.
+    bool Locate(const QString &fieldName, const QVariant &value, int options);
+
+    // Filtering.
+    FilterRecordEvent OnFilterRecord;
+    bool Filtered() const { return m_filtered; }
+    void SetFiltered(bool on);
+    // Re-applies OnFilterRecord after it changed; the current record stays where it is
+    // still visible, otherwise the first becomes current.
+    void Refilter();
+
+    // Files: the XML data packet format.
+    void LoadFromFile(const QString &fileName);
+    void SaveToFile(const QString &fileName) const;
+    void LoadFromBytes(const QByteArray &bytes, const QString &sourceName = QString());
+    QByteArray SaveToBytes() const;
+
+    // Same fields and same records, in the same order.
+    bool sameContent(const TClientDataSet &other) const;
+
+private:
+    friend class TField;
+    void checkActive() const;
+    void rebuildVisible();
+    QVariant &cell(int field);
+    const QVariant &cell(int field) const;
+
+    QVector<FieldDef> m_defs;
+    std::vector<std::unique_ptr<TField>> m_fields;
+    QVector<QVariantList> m_records;
+    QVector<int> m_visible; // indexes into m_records
+    int m_current = -1;     // index into m_visible
+    bool m_active = false;
+    bool m_filtered = false;
+};
+
+} // namespace host

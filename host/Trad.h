@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Export.h"
+
+class QWidget;
+
+namespace host {
+
+// Translates a window's texts (its title and every control's caption) through Qt's
+// translation system, with the window's class name as context. With no translator
+// installed the texts stay as they are.
+OBSHOST_EXPORT void Trad(QWidget *window);
+
+} // namespace host

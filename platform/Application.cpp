@@ -1,0 +1,54 @@
+#include "platform/Application.h"
+
+#include "platform/Exception.h"
+
+#include <QCoreApplication>
+
+namespace platform::Application {
+
+namespace {
+QString g_exeOverride;
+ExceptionReporter &reporter()
+{
+    static ExceptionReporter r;
+    return r;
+}
+}
+
+void processMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+QString exeName()
+{
+    if (!g_exeOverride.isEmpty())
+        return g_exeOverride;
+    return QCoreApplication::applicationFilePath();
+}
+
+void setExeNameOverride(const QString &path)
+{
+    g_exeOverride = path;
+}
+
+void setExceptionReporter(ExceptionReporter r)
+{
+    reporter() = std::move(r);
+}
+
+void handleException(std::exception_ptr error) noexcept
+{
+    try {
+        const QString message = exceptionMessage(error);
+        if (reporter())
+            reporter()(message);
+        else
+            qWarning("%s", qUtf8Printable(message));
+    } catch (...) {
+        // Reporting must never itself escape into the event loop.
+        qWarning("an exception was raised while reporting an exception");
+    }
+}
+
+} // namespace platform::Application

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Export.h"
+
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace platform::Application {
+
+// Processes the pending window messages (repaints, posted events).
+OBSHOST_EXPORT void processMessages();
+
+// The running host program's file path. Tests may point it elsewhere.
+OBSHOST_EXPORT QString exeName();
+OBSHOST_EXPORT void setExeNameOverride(const QString &path);
+
+// Shows an exception that a handler raised while a window was shown, instead of
+// letting it unwind through the event loop. The host services install the reporter.
+using ExceptionReporter = std::function<void(const QString &message)>;
+OBSHOST_EXPORT void setExceptionReporter(ExceptionReporter reporter);
+OBSHOST_EXPORT void handleException(std::exception_ptr error) noexcept;
+
+// Runs fn; an exception it throws is reported and goes no further.
+template<typename Fn>
+void guarded(Fn &&fn) noexcept
+{
+    try {
+        fn();
+    } catch (...) {
+        handleException(std::current_exception());
+    }
+}
+
+} // namespace platform::Application
