@@ -1,0 +1,409 @@
+#include "dialog/TfrmObservacaoMod.h"
+
+#include "dialog/WindowDescription.h"
+#include "host/Mensagem.h"
+#include "host/StrUtils.h"
+#include "host/TBlendedBitBtn.h"
+#include "host/TBlendedShape.h"
+#include "host/TClientDataSet.h"
+#include "host/TMessages.h"
+#include "host/Trad.h"
+#include "host/search/Search.h"
+#include "module/ModuleState.h"
+#include "module/ResultArray.h"
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/Format.h"
+#include "platform/TLabel.h"
+#include "platform/TShape.h"
+#include "platform/Variants.h"
+
+#include <QFileInfo>
+
+using host::EmptyString;
+using platform::ShiftFlag;
+using platform::ShiftState;
+
+namespace dialog {
+
+namespace {
+
+constexpr const char *kParameterFile = "PARAMETROSLUM.CDS";
+
+QFont fontOf(const FontDesc &desc)
+{
+    QFont f(QString::fromUtf8(desc.family));
+    f.setPixelSize(desc.pixelSize);
+    f.setBold(desc.bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QColor colorOf(QRgb rgb)
+{
+    return QColor::fromRgb(rgb);
+}
+
+bool isAccepted(unsigned char c)
+{
+    return c == 32 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == 199
+        || c == 231;
+}
+
+} // namespace
+
+TfrmObservacaoMod::TfrmObservacaoMod(QWidget *owner)
+    : platform::TForm(owner)
+    , cdsParametrosLum(std::make_unique<host::TClientDataSet>())
+{
+    setObjectName(QStringLiteral("frmObservacaoMod"));
+    SetCaption(QString::fromUtf8(kWindowCaption));
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+
+    OnActivate = [this](QObject *s) { FormActivate(s); };
+    OnClose = [this](QObject *s) { FormClose(s); };
+    OnCreate = [this](QObject *s) { FormCreate(s); };
+    OnKeyDown = [this](QObject *s, quint16 &k, ShiftState sh) { FormKeyDown(s, k, sh); };
+    OnKeyPress = [this](QObject *s, char &k) { FormKeyPress(s, k); };
+
+    buildControls();
+    DoCreate();
+}
+
+TfrmObservacaoMod::~TfrmObservacaoMod() = default;
+
+void TfrmObservacaoMod::buildControls()
+{
+    for (const ControlDesc &d : windowControls()) {
+        const QString name = QString::fromUtf8(d.name);
+        const QString caption = QString::fromUtf8(d.caption);
+        QWidget *w = nullptr;
+        switch (d.cls) {
+        case ControlClass::TShape: {
+            auto *s = new platform::TShape(this);
+            s->SetBrush(QBrush(colorOf(d.color)));
+            s->SetPen(d.penWidth > 0 ? QPen(colorOf(d.penColor), d.penWidth) : QPen(Qt::NoPen));
+            w = s;
+            break;
+        }
+        case ControlClass::TBlendedShape: {
+            auto *s = new host::TBlendedShape(this);
+            s->SetShape(d.roundRect ? host::TBlendedShape::ShapeKind::RoundRect
+                                    : host::TBlendedShape::ShapeKind::Rectangle);
+            s->SetBrush(QBrush(colorOf(d.color)));
+            s->SetPen(d.penWidth > 0 ? QPen(colorOf(d.penColor), d.penWidth) : QPen(Qt::NoPen));
+            w = s;
+            break;
+        }
+        case ControlClass::TLabel: {
+            auto *l = new platform::TLabel(this);
+            l->setGeometry(d.bounds);
+            l->setFont(fontOf(d.font));
+            l->SetFontColor(colorOf(d.fontColor));
+            l->SetColor(colorOf(d.color));
+            l->SetTransparent(d.transparent);
+            l->SetWordWrap(d.wordWrap);
+            l->SetAutoSize(d.autoSize);
+            l->SetCaption(caption);
+            l->setAccessibleName(caption);
+            w = l;
+            break;
+        }
+        case ControlClass::TBlendedButton:
+        case ControlClass::TBlendedBitBtn: {
+            host::TBlendedButton *b = nullptr;
+            if (d.cls == ControlClass::TBlendedBitBtn) {
+                auto *bb = new host::TBlendedBitBtn(this);
+                bb->SetLayout(d.layout);
+                bb->SetSpacing(d.spacing);
+                b = bb;
+            } else {
+                b = new host::TBlendedButton(this);
+            }
+            b->setText(caption);
+            b->setFont(fontOf(d.font));
+            b->SetTag(d.tag);
+            b->SetColor(colorOf(d.color));
+            b->SetFontColor(colorOf(d.fontColor));
+            b->SetDownColor(colorOf(d.downColor));
+            b->SetDownFontColor(colorOf(d.downFontColor));
+            b->SetDisabledColor(colorOf(d.disabledColor));
+            b->SetDisabledFontColor(colorOf(d.disabledFontColor));
+            const QString accessible = QString::fromUtf8(d.accessible);
+            b->setAccessibleName(!accessible.isEmpty() ? accessible : caption.simplified());
+            if (d.onClick) {
+                const ClickHandler handler = d.onClick;
+                b->OnClick = [this, handler](QObject *sender) { (this->*handler)(sender); };
+            }
+            w = b;
+            break;
+        }
+        }
+        w->setObjectName(name);
+        if (d.cls != ControlClass::TLabel || !d.autoSize)
+            w->setGeometry(d.bounds);
+        else
+            w->move(d.bounds.topLeft());
+        w->setFocusPolicy(Qt::NoFocus);
+        m_controls.insert(name, w);
+    }
+
+    lblInformacao = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblInformacao")));
+    lblDesc = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblDesc")));
+    const auto button = [this](const char *n) { return qobject_cast<host::TBlendedButton *>(control(QString::fromUtf8(n))); };
+    const auto bitBtn = [this](const char *n) { return qobject_cast<host::TBlendedBitBtn *>(control(QString::fromUtf8(n))); };
+    spdBackSpace = button("spdBackSpace");
+    sbtCCdil = button("sbtCCdil");
+    sbtCorrigir = bitBtn("sbtCorrigir");
+    sbtPesquisa = bitBtn("sbtPesquisa");
+    sbtSair = bitBtn("sbtSair");
+    sbtEspaco = button("sbtEspaco");
+    sbtEnter = bitBtn("sbtEnter");
+    spbConfirmar = bitBtn("spbConfirmar");
+    sbtEditaDesc = bitBtn("sbtEditaDesc");
+
+    msgPadrao = new host::TMessages(this);
+    msgPadrao->setObjectName(QStringLiteral("msgPadrao"));
+    for (const char *line : messageCatalogue())
+        msgPadrao->Messages.append(QString::fromUtf8(line));
+}
+
+// ---- start-up and window events ----
+
+void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString &caption)
+{
+    module::stCaption = caption;
+    module::ClientDataSet = list;
+
+    const QString dir = QFileInfo(platform::Application::exeName()).absolutePath();
+    const QString path = dir + u'/' + QString::fromLatin1(kParameterFile);
+    if (!QFileInfo(path).isFile())
+        return;
+
+    cdsParametrosLum->LoadFromFile(path);
+    cdsParametrosLum->SetActive(true);
+
+    stIdEsquema = cdsParametrosLum->FieldByName(QStringLiteral("IDESQUEMA"))->AsString();
+    inCor1 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR1"))->AsInteger();
+    inCor2 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR2"))->AsInteger();
+    inCor3 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR3"))->AsInteger();
+    inCor5 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR5"))->AsInteger();
+}
+
+void TfrmObservacaoMod::FormCreate(QObject *)
+{
+    host::Trad(this);
+}
+
+void TfrmObservacaoMod::FormActivate(QObject *)
+{
+    Repaint();
+}
+
+void TfrmObservacaoMod::FormClose(QObject *)
+{
+    module::boCriado = false;
+}
+
+// ---- code entry ----
+
+void TfrmObservacaoMod::FormKeyPress(QObject *, char &Key)
+{
+    Repaint();
+    if (!isAccepted(static_cast<unsigned char>(Key)))
+        return;
+    const QString code = lblInformacao->Caption();
+    if (code.size() >= 2) {
+        Key = '\0';
+        return;
+    }
+    lblInformacao->SetCaption(code + platform::fromAnsi(Key));
+}
+
+void TfrmObservacaoMod::FormKeyDown(QObject *, quint16 &Key, ShiftState Shift)
+{
+    namespace vk = platform::vk;
+    if (Key == vk::Return)
+        sbtEnterClick(sbtEnter);
+    else if (Key == vk::Back)
+        spdBackSpaceClick(spdBackSpace);
+    else if (Key == vk::Delete)
+        sbtCorrigirClick(sbtCorrigir);
+
+    if (Shift == ShiftState(ShiftFlag::Alt)) {
+        if (Key == vk::F4)
+            Key = 0;
+        if (Key == 'P')
+            sbtPesquisaClick(sbtPesquisa);
+        if (Key == 'E')
+            sbtEditaDescClick(sbtEditaDesc);
+        if (Key == 'C')
+            spbConfirmarClick(spbConfirmar);
+    }
+
+    if (Key == vk::Escape)
+        sbtSairClick(sbtSair);
+}
+
+void TfrmObservacaoMod::sbt1Click(QObject *Sender)
+{
+    const auto *key = qobject_cast<host::TBlendedButton *>(Sender);
+    if (!key)
+        return;
+    char c = char(key->Tag() & 0xFF);
+    if (OnKeyPress)
+        OnKeyPress(Sender, c);
+}
+
+void TfrmObservacaoMod::sbtCCdilClick(QObject *)
+{
+    const QString code = lblInformacao->Caption();
+    if (code.size() < 2)
+        lblInformacao->SetCaption(code + QChar(0xC7));
+}
+
+void TfrmObservacaoMod::sbtEspacoClick(QObject *)
+{
+    const QString code = lblInformacao->Caption();
+    if (code.size() < 2)
+        lblInformacao->SetCaption(code + u' ');
+}
+
+void TfrmObservacaoMod::spdBackSpaceClick(QObject *)
+{
+    const QString code = lblInformacao->Caption();
+    const qsizetype n = qMin<qsizetype>(code.size(), 2);
+    if (n > 0)
+        lblInformacao->SetCaption(code.left(n - 1));
+}
+
+void TfrmObservacaoMod::sbtCorrigirClick(QObject *)
+{
+    lblInformacao->SetCaption(QString());
+}
+
+// ---- commands ----
+
+void TfrmObservacaoMod::mostraMensagem(const QString &key, bool withCaption)
+{
+    QString text = msgPadrao->Msg(key);
+    if (withCaption)
+        text = platform::Format(text, module::stCaption);
+    host::Mensagem(text, QString(), QStringLiteral("N"), QStringLiteral("N"), host::tmInformacao, QString(),
+                   stIdEsquema, 0, nullptr);
+}
+
+bool TfrmObservacaoMod::normalizaELocaliza()
+{
+    host::TClientDataSet *list = module::ClientDataSet;
+    lblInformacao->SetCaption(host::Ajusta(lblInformacao->Caption().left(2), 2));
+    return list->Locate(list->GetField(0)->FieldName(), lblInformacao->Caption(),
+                        host::TClientDataSet::loCaseInsensitive);
+}
+
+void TfrmObservacaoMod::mostraRegistro()
+{
+    host::TClientDataSet *list = module::ClientDataSet;
+    const QString code = list->FieldByName(list->GetField(0)->FieldName())->AsString();
+    const QString desc = list->FieldByName(list->GetField(1)->FieldName())->AsString();
+    lblInformacao->SetCaption(code + QStringLiteral(" - ") + desc);
+}
+
+void TfrmObservacaoMod::sbtEnterClick(QObject *)
+{
+    if (EmptyString(lblInformacao->Caption())) {
+        mostraMensagem(QStringLiteral("Cod_Inf"), false);
+        return;
+    }
+    if (normalizaELocaliza()) {
+        mostraRegistro();
+        host::TClientDataSet *list = module::ClientDataSet;
+        stDescricao = stDescricao + u' ' + list->GetField(1)->AsString() + u';';
+        lblDesc->SetCaption(stDescricao);
+    } else {
+        lblInformacao->SetCaption(QString());
+        mostraMensagem(QStringLiteral("Cod_Inv"), true);
+    }
+}
+
+void TfrmObservacaoMod::sbtPesquisaClick(QObject *)
+{
+    host::TClientDataSet *list = module::ClientDataSet;
+    // The host must get its list back unfiltered on every path, an error's included.
+    struct FilterOff
+    {
+        host::TClientDataSet *list;
+        ~FilterOff()
+        {
+            if (list)
+                list->SetFiltered(false);
+        }
+    } filterOff{list};
+
+    if (list->IsEmpty()) {
+        mostraMensagem(QStringLiteral("N_osb"), true);
+        return;
+    }
+    if (host::Pesquisa && host::Pesquisa(list, 0, 0, inCor1, inCor2, inCor3, inCor5, 0) && !list->IsEmpty()) {
+        platform::Application::processMessages();
+        mostraRegistro();
+        stDescricao = stDescricao + u' ' + list->FieldByName(QStringLiteral("DSOCORR"))->AsString() + u';';
+        lblDesc->SetCaption(stDescricao);
+    }
+}
+
+void TfrmObservacaoMod::sbtEditaDescClick(QObject *)
+{
+    if (!host::EditaTexto)
+        return;
+    stDescricao = host::EditaTexto(0, lblDesc->Caption(), inCor1, inCor2, inCor3);
+    lblDesc->SetCaption(stDescricao);
+}
+
+void TfrmObservacaoMod::PreencheResultado()
+{
+    host::TClientDataSet *list = module::ClientDataSet;
+    const int n = list->FieldCount();
+    module::OleResult = platform::varArrayCreate(0, n);
+    for (int i = 0; i < n; ++i) {
+        if (!EmptyString(lblInformacao->Caption()))
+            platform::varArrayPut(module::OleResult, i,
+                                  list->FieldByName(list->GetField(i)->FieldName())->Value());
+    }
+    // A text even when empty.
+    const QString text = lblDesc->Caption();
+    platform::varArrayPut(module::OleResult, n, text.isNull() ? QStringLiteral("") : text);
+    module::resultadoGravado = true;
+}
+
+void TfrmObservacaoMod::spbConfirmarClick(QObject *)
+{
+    if (EmptyString(lblDesc->Caption()) && EmptyString(lblInformacao->Caption())) {
+        mostraMensagem(QStringLiteral("Cod_Inf"), false);
+        return;
+    }
+    if (EmptyString(lblInformacao->Caption())) {
+        PreencheResultado();
+        Close();
+        return;
+    }
+    if (normalizaELocaliza()) {
+        PreencheResultado();
+        Close();
+    } else {
+        lblInformacao->SetCaption(QString());
+        mostraMensagem(QStringLiteral("Cod_Inv"), true);
+    }
+}
+
+void TfrmObservacaoMod::sbtSairClick(QObject *)
+{
+    module::storeLeftResult();
+    Close();
+}
+
+} // namespace dialog

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/TForm.h"
+
+#include <QHash>
+#include <memory>
+
+namespace platform {
+class TLabel;
+}
+
+namespace host {
+class TClientDataSet;
+class TMessages;
+class TBlendedButton;
+class TBlendedBitBtn;
+}
+
+namespace dialog {
+
+// The observation dialog: code field, description field and on-screen keyboard.
+// Its behaviour lies in its event handlers and InicializaForm.
+class TfrmObservacaoMod : public platform::TForm
+{
+    Q_OBJECT
+
+public:
+    // Builds every control of the window description, then fires OnCreate.
+    explicit TfrmObservacaoMod(QWidget *owner = nullptr);
+    ~TfrmObservacaoMod() override;
+
+    // Takes over the call's list and caption and reads the display parameter file.
+    void InicializaForm(host::TClientDataSet *list, const QString &caption);
+
+    // Window events.
+    void FormCreate(QObject *Sender);
+    void FormActivate(QObject *Sender);
+    void FormClose(QObject *Sender);
+    void FormKeyDown(QObject *Sender, quint16 &Key, platform::ShiftState Shift);
+    void FormKeyPress(QObject *Sender, char &Key);
+
+    // Code entry.
+    void sbt1Click(QObject *Sender);
+    void sbtCCdilClick(QObject *Sender);
+    void sbtEspacoClick(QObject *Sender);
+    void spdBackSpaceClick(QObject *Sender);
+    void sbtCorrigirClick(QObject *Sender);
+
+    // Commands.
+    void sbtEnterClick(QObject *Sender);
+    void sbtPesquisaClick(QObject *Sender);
+    void sbtEditaDescClick(QObject *Sender);
+    void spbConfirmarClick(QObject *Sender);
+    void sbtSairClick(QObject *Sender);
+
+    // Controls by their names in the window description.
+    QWidget *control(const QString &name) const { return m_controls.value(name); }
+
+    platform::TLabel *lblInformacao = nullptr; // the code field
+    platform::TLabel *lblDesc = nullptr;       // the description field
+    host::TMessages *msgPadrao = nullptr;
+    std::unique_ptr<host::TClientDataSet> cdsParametrosLum;
+
+    host::TBlendedButton *spdBackSpace = nullptr;
+    host::TBlendedButton *sbtCCdil = nullptr;
+    host::TBlendedBitBtn *sbtCorrigir = nullptr;
+    host::TBlendedBitBtn *sbtPesquisa = nullptr;
+    host::TBlendedBitBtn *sbtSair = nullptr;
+    host::TBlendedButton *sbtEspaco = nullptr;
+    host::TBlendedBitBtn *sbtEnter = nullptr;
+    host::TBlendedBitBtn *spbConfirmar = nullptr;
+    host::TBlendedBitBtn *sbtEditaDesc = nullptr;
+
+    // Display parameters, as read by InicializaForm.
+    int corParametro1() const { return inCor1; }
+    int corParametro2() const { return inCor2; }
+    int corParametro3() const { return inCor3; }
+    int corParametro5() const { return inCor5; }
+    QString idEsquema() const { return stIdEsquema; }
+    QString descricao() const { return stDescricao; }
+
+private:
+    void buildControls();
+    // Normalises the code field and locates it in the list.
+    bool normalizaELocaliza();
+    // Shows the current record in the code field.
+    void mostraRegistro();
+    void mostraMensagem(const QString &key, bool withCaption);
+    void PreencheResultado();
+
+    QHash<QString, QWidget *> m_controls;
+
+    int inCor1 = 0;
+    int inCor2 = 0;
+    int inCor3 = 0;
+    int inCor5 = 0;
+    QString stIdEsquema;
+    QString stDescricao;
+};
+
+} // namespace dialog

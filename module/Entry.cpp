@@ -1,0 +1,141 @@
+#include "module/Entry.h"
+
+#include "dialog/TfrmObservacaoMod.h"
+#include "host/Mensagem.h"
+#include "host/TClientDataSet.h"
+#include "module/ModuleState.h"
+#include "module/ResultArray.h"
+#include "platform/Exception.h"
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QThread>
+#include <array>
+
+namespace module {
+
+namespace {
+
+void showTrappedError(std::exception_ptr error) noexcept
+{
+    try {
+        host::Mensagem(platform::exceptionMessage(error), QString(), QStringLiteral("N"), QStringLiteral("N"),
+                       host::tmInformacao, QString(), QStringLiteral("002"), 0, nullptr);
+    } catch (...) {
+        // A failing message must not carry the error across the module boundary.
+        qWarning("ObservacaoMod: the error message could not be shown");
+    }
+}
+
+void checkCallable(host::TClientDataSet *list)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        throw platform::EInvalidOperation(QStringLiteral("ObservacaoMod precisa de uma QApplication em execução."));
+    if (QThread::currentThread() != app->thread())
+        throw platform::EInvalidOperation(QStringLiteral("ObservacaoMod deve ser chamada na thread da interface."));
+    if (!list)
+        throw platform::EInvalidOperation(QStringLiteral("Lista de observações não informada."));
+    if (!list->Active())
+        throw platform::EInvalidOperation(QStringLiteral("A lista de observações não está aberta."));
+}
+
+void centre(QWidget *window)
+{
+    if (QScreen *screen = window->screen())
+        window->move(screen->geometry().center() - window->rect().center());
+}
+
+} // namespace
+
+QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexcept
+{
+    // A call made while another is in progress must not touch that call's window.
+    if (boCriado) {
+        qWarning("ObservacaoMod: a call is already in progress; this call is refused");
+        return QVariant();
+    }
+
+    QVariant result;
+    bool builtHere = false;
+    try {
+        platform::Screen::setCursor(platform::Screen::crHourGlass);
+        checkCallable(list);
+        frmObservacaoMod = new dialog::TfrmObservacaoMod(nullptr);
+        builtHere = true;
+        frmObservacaoMod->InicializaForm(list, caption);
+        frmObservacaoMod->SetCaption(stCaption);
+        boCriado = true;
+        resultadoGravado = false;
+        centre(frmObservacaoMod);
+        frmObservacaoMod->ShowModal();
+        // Closed by the system rather than by Exit or Confirm: the operator left.
+        if (!resultadoGravado)
+            storeLeftResult();
+        result = OleResult;
+        platform::Screen::setCursor(platform::Screen::crDefault);
+    } catch (...) {
+        platform::Screen::setCursor(platform::Screen::crDefault);
+        result = QVariant();
+        showTrappedError(std::current_exception());
+    }
+
+    delete frmObservacaoMod;
+    frmObservacaoMod = nullptr;
+    // A window released without having closed must not lock the module.
+    if (builtHere)
+        boCriado = false;
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    return result;
+}
+
+// ---- package units ----
+
+namespace {
+
+int g_unitStarts = 0;
+
+void unitInitialize()
+{
+    if (g_unitStarts++ > 0)
+        return;
+    boCriado = false;
+}
+
+void unitFinalize()
+{
+    if (g_unitStarts == 0 || --g_unitStarts > 0)
+        return;
+    OleResult = QVariant();
+    stCaption = QString();
+}
+
+const std::array<PackageUnitEntry, 1> kUnits = {{
+    {"ObservacaoMod", &unitInitialize, &unitFinalize},
+}};
+
+const PackageInfoTable kTable = {int(kUnits.size()), kUnits.data()};
+
+} // namespace
+
+void initializePackage() noexcept
+{
+    for (int i = 0; i < kTable.unitCount; ++i)
+        if (kTable.units[i].initialize)
+            kTable.units[i].initialize();
+}
+
+void finalizePackage() noexcept
+{
+    for (int i = kTable.unitCount - 1; i >= 0; --i)
+        if (kTable.units[i].finalize)
+            kTable.units[i].finalize();
+}
+
+const PackageInfoTable *packageInfoTable() noexcept
+{
+    return &kTable;
+}
+
+} // namespace module

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "module/ObservacaoMod.h"
+
+namespace module {
+
+// The module's entry: builds, shows and releases the observation window for one call.
+// Never throws; every error is shown through Mensagem and answered with an empty variant.
+QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexcept;
+
+// Package start-up and shut-down, counted per unit.
+void initializePackage() noexcept;
+void finalizePackage() noexcept;
+const PackageInfoTable *packageInfoTable() noexcept;
+
+} // namespace module

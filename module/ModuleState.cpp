@@ -1,0 +1,12 @@
+#include "module/ModuleState.h"
+
+namespace module {
+
+dialog::TfrmObservacaoMod *frmObservacaoMod = nullptr;
+QString stCaption;
+host::TClientDataSet *ClientDataSet = nullptr;
+QVariant OleResult;
+bool boCriado = false;
+bool resultadoGravado = false;
+
+} // namespace module

@@ -1,0 +1,229 @@
+// The entry call: window lifetime, display parameters, the error trap, start-up and shut-down.
+#include "support/DialogHarness.h"
+
+#include "module/Entry.h"
+#include "module/ModuleState.h"
+#include "platform/Screen.h"
+#include "platform/TLabel.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+using dialog::TfrmObservacaoMod;
+
+namespace {
+
+class Entry : public ::testing::Test
+{
+protected:
+    DialogHarness h;
+    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
+};
+
+TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
+{
+    QPointer<TfrmObservacaoMod> first;
+    QString firstTitle, secondCode, secondDesc;
+    h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        first = &f;
+        firstTitle = f.windowTitle();
+        EXPECT_TRUE(module::boCriado);
+        EXPECT_TRUE(f.isModal());
+        f.sbtSair->click();
+    });
+    EXPECT_TRUE(first.isNull()); // released
+    EXPECT_EQ(module::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::boCriado);
+    EXPECT_EQ(firstTitle, QStringLiteral("Observação"));
+
+    const QVariant r = h.call(list.get(), QStringLiteral("Adicional"), [&](TfrmObservacaoMod &f) {
+        EXPECT_NE(&f, first.data());
+        secondCode = f.lblInformacao->Caption();
+        secondDesc = f.lblDesc->Caption();
+        f.sbtSair->click();
+    });
+    EXPECT_EQ(h.windowTitle, QStringLiteral("Adicional"));
+    EXPECT_EQ(secondCode, QString());
+    EXPECT_EQ(secondDesc, QString());
+    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+}
+
+TEST_F(Entry, WithoutParameterFileTheSearchGetsZerosAndMessagesAnEmptyScheme)
+{
+    h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        EXPECT_EQ(f.idEsquema(), QString());
+        f.sbtPesquisa->click();
+        f.sbtEnter->click();
+    });
+    ASSERT_EQ(h.pesquisaCalls.size(), 1);
+    EXPECT_EQ(h.pesquisaCalls[0].args, (QVector<int>{0, 0, 0, 0, 0, 0, 0}));
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].idEsquema, QString());
+}
+
+TEST_F(Entry, SchemeOfTheParameterFileReachesEveryMessage)
+{
+    h.writeParameterFile(parameterPacket(QStringLiteral("005"), 100, 200, 300, 500));
+    h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        EXPECT_EQ(f.corParametro1(), 100);
+        EXPECT_EQ(f.corParametro5(), 500);
+        f.sbtEnter->click();     // Cod_Inf
+        f.spbConfirmar->click(); // Cod_Inf
+        char nine = '9';
+        f.FormKeyPress(&f, nine);
+        f.FormKeyPress(&f, nine);
+        f.sbtEnter->click(); // Cod_Inv
+    });
+    ASSERT_EQ(h.messages.size(), 3);
+    for (const auto &m : h.messages)
+        EXPECT_EQ(m.idEsquema, QStringLiteral("005"));
+}
+
+TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
+{
+    h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5, {QStringLiteral("INCOR2")}));
+    bool windowShown = false;
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &) { windowShown = true; });
+    EXPECT_FALSE(windowShown);
+    EXPECT_FALSE(r.isValid());
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
+    EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("INCOR2")));
+    EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+    EXPECT_EQ(module::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::boCriado);
+
+    h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5));
+    const QVariant again = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
+    EXPECT_EQ(again.toList(), QVariantList{QStringLiteral("Erro")});
+}
+
+TEST_F(Entry, ParameterValueThatIsNotAnIntegerIsTrapped)
+{
+    QByteArray packet = parameterPacket(QStringLiteral("005"), 1, 2, 3, 5);
+    packet.replace("fieldtype=\"i4\"/><FIELD attrname=\"INCOR2\" fieldtype=\"i4\"",
+                   "fieldtype=\"i4\"/><FIELD attrname=\"INCOR2\" fieldtype=\"string\" WIDTH=\"10\"");
+    packet.replace("INCOR2=\"2\"", "INCOR2=\"azul\"");
+    h.writeParameterFile(packet);
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), nullptr);
+    EXPECT_FALSE(r.isValid());
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
+}
+
+TEST_F(Entry, NullListIsTrappedNotACrash)
+{
+    const QVariant r = h.call(nullptr, QStringLiteral("Observação"), nullptr);
+    EXPECT_FALSE(r.isValid());
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
+}
+
+TEST_F(Entry, ExceptionFromTheMessageInsideTheTrapDoesNotEscape)
+{
+    host::SetMensagemHandler([](const host::MensagemArgs &) { throw std::runtime_error("box failed"); });
+    const QVariant r = module::observacaoMod(nullptr, QStringLiteral("Observação"));
+    EXPECT_FALSE(r.isValid());
+    EXPECT_EQ(module::frmObservacaoMod, nullptr);
+}
+
+// A translator that fails while the window is being built.
+class ThrowingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *, const char *, int) const override { throw std::bad_alloc(); }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(Entry, AnyExceptionIsTrappedNotOnlyThePlatformFamily)
+{
+    ThrowingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), nullptr);
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_FALSE(r.isValid());
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
+    EXPECT_FALSE(module::boCriado);
+}
+
+TEST_F(Entry, WindowClosedBySystemReturnsErroNotAnEarlierResult)
+{
+    const QVariant chosen = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        f.lblInformacao->SetCaption(QStringLiteral("01"));
+        f.spbConfirmar->click();
+    });
+    ASSERT_EQ(chosen.toList().size(), 8);
+    const QVariant closed = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.close(); });
+    EXPECT_FALSE(h.leftOpen);
+    EXPECT_EQ(closed.toList(), QVariantList{QStringLiteral("Erro")});
+}
+
+TEST_F(Entry, CallMadeWhileAnotherIsInProgressIsRefused)
+{
+    QVariant nested = QStringLiteral("untouched");
+    QPointer<TfrmObservacaoMod> window;
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        window = &f;
+        nested = module::observacaoMod(list.get(), QStringLiteral("Outra"));
+        EXPECT_EQ(module::frmObservacaoMod, &f);
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Observação"));
+        f.sbtSair->click();
+    });
+    EXPECT_FALSE(nested.isValid());
+    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+}
+
+TEST_F(Entry, FinalizeEmptiesResultAndCaptionAndStartUpIsCounted)
+{
+    module::initializePackage();
+    module::initializePackage();
+    h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
+    EXPECT_TRUE(module::OleResult.isValid());
+    module::finalizePackage(); // balances the second start-up only
+    EXPECT_TRUE(module::OleResult.isValid());
+    EXPECT_EQ(module::stCaption, QStringLiteral("Observação"));
+    module::finalizePackage();
+    EXPECT_FALSE(module::OleResult.isValid());
+    EXPECT_TRUE(module::stCaption.isEmpty());
+
+    const PackageInfoTable *table = module::packageInfoTable();
+    ASSERT_NE(table, nullptr);
+    ASSERT_GE(table->unitCount, 1);
+    EXPECT_STREQ(table->units[0].name, "ObservacaoMod");
+}
+
+// Sees the pointer shape while the window's texts are translated during its creation.
+class CursorProbe : public QTranslator
+{
+public:
+    mutable int seen = 99;
+    QString translate(const char *, const char *, const char *, int) const override
+    {
+        seen = platform::Screen::cursor();
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(Entry, PointerIsBusyWhileBuildingDefaultWhileShownAndAfterwards)
+{
+    CursorProbe probe;
+    QCoreApplication::installTranslator(&probe);
+    int whileShown = 99;
+    h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        whileShown = platform::Screen::cursor();
+        f.sbtSair->click();
+    });
+    QCoreApplication::removeTranslator(&probe);
+    EXPECT_EQ(probe.seen, platform::Screen::crHourGlass);
+    EXPECT_EQ(whileShown, platform::Screen::crDefault);
+    EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
