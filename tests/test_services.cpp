@@ -1,0 +1,188 @@
+// The platform layer's helpers and the host's shared library services.
+#include "host/Mensagem.h"
+#include "host/StrUtils.h"
+#include "host/TMessages.h"
+#include "host/Trad.h"
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/Format.h"
+#include "platform/Screen.h"
+#include "platform/TLabel.h"
+#include "platform/Variants.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Format, InsertsTheArgumentVerbatim)
+{
+    EXPECT_EQ(platform::Format(QStringLiteral("%s não cadastrado(a)."), QStringLiteral("Item %s 100%")),
+              QStringLiteral("Item %s 100% não cadastrado(a)."));
+    EXPECT_EQ(platform::Format(QStringLiteral("a %s b %s"), QStringLiteral("%1")), QStringLiteral("a %1 b %s"));
+    EXPECT_EQ(platform::Format(QStringLiteral("100%% de %s"), QStringLiteral("x")), QStringLiteral("100% de x"));
+    EXPECT_EQ(platform::Format(QStringLiteral("sem argumento"), QStringLiteral("x")), QStringLiteral("sem argumento"));
+}
+
+TEST(Variants, EmptyAndNullStayDistinct)
+{
+    const QVariant empty = platform::varEmpty();
+    const QVariant null = platform::varNull();
+    EXPECT_TRUE(platform::varIsEmpty(empty));
+    EXPECT_FALSE(platform::varIsNull(empty));
+    EXPECT_TRUE(platform::varIsNull(null));
+    EXPECT_FALSE(platform::varIsEmpty(null));
+    EXPECT_FALSE(platform::varIsNull(QVariant(QString())));
+    EXPECT_EQ(platform::varToStr(null), QString());
+    EXPECT_EQ(platform::varToStr(QVariant(12)), QStringLiteral("12"));
+}
+
+TEST(Variants, ArraysHaveTheirBoundsAndRejectOutOfRangePuts)
+{
+    QVariant a = platform::varArrayCreate(0, 3);
+    EXPECT_EQ(platform::varArrayHighBound(a), 3);
+    for (const QVariant &v : a.toList())
+        EXPECT_TRUE(platform::varIsEmpty(v));
+    platform::varArrayPut(a, 3, QStringLiteral("fim"));
+    EXPECT_EQ(a.toList().at(3), QVariant(QStringLiteral("fim")));
+    EXPECT_THROW(platform::varArrayPut(a, 4, 1), platform::Exception);
+    EXPECT_THROW(platform::varArrayCreate(1, 3), platform::Exception);
+    EXPECT_EQ(platform::varArrayHighBound(platform::varArrayCreate(0, 0)), 0);
+}
+
+TEST(StrUtils, EmptyStringAndAjusta)
+{
+    EXPECT_TRUE(host::EmptyString(QString()));
+    EXPECT_TRUE(host::EmptyString(QStringLiteral("   ")));
+    EXPECT_FALSE(host::EmptyString(QStringLiteral(" 1")));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("1"), 2), QStringLiteral("01"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("A"), 2), QStringLiteral("0A"));
+    EXPECT_EQ(host::Ajusta(QString(), 2), QStringLiteral("00"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("AB"), 2), QStringLiteral("AB"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("ABC"), 2), QStringLiteral("ABC"));
+}
+
+TEST(TMessages, LooksUpByWholeKeyAndNamesAMissingOne)
+{
+    host::TMessages m;
+    m.Messages = {QStringLiteral("Cod|curto"), QStringLiteral("Cod_Inv|%s não cadastrado(a)."),
+                  QStringLiteral("Vazio|")};
+    EXPECT_EQ(m.Msg(QStringLiteral("Cod_Inv")), QStringLiteral("%s não cadastrado(a)."));
+    EXPECT_EQ(m.Msg(QStringLiteral("Cod")), QStringLiteral("curto"));
+    EXPECT_EQ(m.Msg(QStringLiteral("Vazio")), QString());
+    try {
+        m.Msg(QStringLiteral("N_osb"));
+        FAIL() << "no error for a missing key";
+    } catch (const platform::Exception &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("N_osb")));
+    }
+}
+
+class Window : public QDialog
+{
+    Q_OBJECT
+};
+
+class Upper : public QTranslator
+{
+public:
+    mutable QStringList contexts;
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        contexts << QString::fromUtf8(context);
+        return QString::fromUtf8(source).toUpper();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(Trad, TranslatesTitleAndCaptionsWithTheClassAsContext)
+{
+    Window w;
+    w.setWindowTitle(QStringLiteral("Observação"));
+    auto *label = new platform::TLabel(&w);
+    label->SetCaption(QStringLiteral("Código:"));
+    auto *button = new QPushButton(QStringLiteral("Sair"), &w);
+    host::Trad(&w); // no translator: unchanged
+    EXPECT_EQ(label->Caption(), QStringLiteral("Código:"));
+
+    Upper upper;
+    QCoreApplication::installTranslator(&upper);
+    host::Trad(&w);
+    QCoreApplication::removeTranslator(&upper);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("OBSERVAÇÃO"));
+    EXPECT_EQ(label->Caption(), QStringLiteral("CÓDIGO:"));
+    EXPECT_EQ(button->text(), QStringLiteral("SAIR"));
+    ASSERT_FALSE(upper.contexts.isEmpty());
+    EXPECT_EQ(upper.contexts.first(), QStringLiteral("Window"));
+}
+
+TEST(Screen, BusyPointerIsAnOverrideCursorPoppedOnDefault)
+{
+    platform::Screen::setCursor(platform::Screen::crHourGlass);
+    platform::Screen::setCursor(platform::Screen::crHourGlass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+}
+
+TEST(Mensagem, HandlerSeesEveryArgumentAndDefaultBoxClosesOnReturn)
+{
+    QVector<host::MensagemArgs> seen;
+    host::SetMensagemHandler([&](const host::MensagemArgs &a) { seen.append(a); });
+    host::Mensagem(QStringLiteral("Olá"), QStringLiteral("t"), QStringLiteral("N"), QStringLiteral("N"),
+                   host::tmInformacao, QStringLiteral("c"), QStringLiteral("005"), 7, nullptr);
+    host::SetMensagemHandler({});
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_EQ(seen[0].texto, QStringLiteral("Olá"));
+    EXPECT_EQ(seen[0].idEsquema, QStringLiteral("005"));
+    EXPECT_EQ(seen[0].ajuda, 7);
+
+    // The default box: one large key named btnOk; Return closes it too.
+    QString shownKey;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        if (auto *ok = box->findChild<QAbstractButton *>(QStringLiteral("btnOk")))
+            shownKey = ok->text();
+        QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(box, &ret);
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    guard.start(5000);
+    host::Mensagem(QStringLiteral("Caixa"), QString(), QStringLiteral("N"), QStringLiteral("N"),
+                   host::tmInformacao, QString(), QString(), 0, nullptr);
+    EXPECT_TRUE(guard.isActive()); // closed by Return, not by the guard
+    EXPECT_EQ(shownKey, QStringLiteral("OK"));
+}
+
+TEST(Application, HandlerExceptionsAreReportedNotPropagated)
+{
+    QStringList reported;
+    host::SetMensagemHandler([&](const host::MensagemArgs &a) { reported << a.texto; });
+    platform::Application::guarded([] { throw platform::EDatabaseError(QStringLiteral("Campo 'X' não encontrado.")); });
+    platform::Application::guarded([] { throw std::bad_alloc(); });
+    platform::Application::guarded([] { throw 42; });
+    host::SetMensagemHandler([](const host::MensagemArgs &) { throw std::runtime_error("again"); });
+    platform::Application::guarded([] { throw std::runtime_error("first"); }); // must not escape
+    host::SetMensagemHandler({});
+    ASSERT_EQ(reported.size(), 3);
+    EXPECT_EQ(reported[0], QStringLiteral("Campo 'X' não encontrado."));
+    EXPECT_FALSE(reported[1].isEmpty());
+    EXPECT_FALSE(reported[2].isEmpty());
+}
+
+} // namespace
+
+#include "test_services.moc"
