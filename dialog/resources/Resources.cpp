@@ -1,0 +1,31 @@
+#include "dialog/resources/Resources.h"
+
+namespace resources {
+
+QString glyphPath(int n)
+{
+    switch (n) {
+    case Corrigir: return QStringLiteral(":/corrigir.bmp");
+    case Pesquisa: return QStringLiteral(":/pesquisa.bmp");
+    case Sair: return QStringLiteral(":/sair.bmp");
+    case EditaDesc: return QStringLiteral(":/editadesc.bmp");
+    default: return QString();
+    }
+}
+
+QImage glyph(int n)
+{
+    const QString path = glyphPath(n);
+    if (path.isEmpty())
+        return QImage();
+    QImage img(path, "BMP");
+    if (img.isNull())
+        return img;
+    // The pictures' fourth byte is 0; a reader that took it for alpha would hand back
+    // an invisible picture. Converting to RGB32 keeps the colours and drops the alpha.
+    if (img.format() != QImage::Format_RGB32)
+        img = img.convertToFormat(QImage::Format_RGB32);
+    return img;
+}
+
+} // namespace resources
