@@ -1,7 +1,7 @@
 // The dialog's commands and the result array they build.
 #include "support/DialogHarness.h"
 
-#include "host/TBlendedButton.h"
+#include "host/TBlendedBitBtn.h"
 #include "host/TMessages.h"
 #include "module/ModuleState.h"
 #include "platform/TLabel.h"

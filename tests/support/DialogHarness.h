@@ -2,6 +2,7 @@
 
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/Mensagem.h"
+#include "host/TBlendedBitBtn.h"
 #include "host/TClientDataSet.h"
 #include "host/search/Search.h"
 
