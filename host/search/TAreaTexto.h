@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/Export.h"
+
+#include <QColor>
+#include <QTextLayout>
+#include <QWidget>
+
+namespace host {
+
+// Word-wrapped text with a cursor, for a touch editor. It holds the text and the
+// cursor; the owner feeds it keys. A tap puts the cursor at the nearest character
+// boundary. Scrolls by whole lines to keep the cursor in view.
+class OBSHOST_EXPORT TAreaTexto : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Move { Left, Right, LineStart, LineEnd, Up, Down, TextStart, TextEnd };
+
+    static constexpr int FrameWidth = 2;
+    static constexpr int Padding = 8;
+
+    explicit TAreaTexto(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    // The cursor goes to the end of the new text.
+    void setText(const QString &text);
+    int cursorPosition() const { return m_cursor; }
+    void setCursorPosition(int position);
+
+    void insert(const QString &text);
+    // Removes the character before (backspace) or after (deleteForward) the cursor.
+    void backspace();
+    void deleteForward();
+    void clear();
+    void moveCursor(Move move);
+
+    // The visual line holding the cursor, 0-based.
+    int cursorLine() const;
+    int lineCount() const;
+    // The cursor position nearest to a point of the widget.
+    int positionAt(const QPoint &pos) const;
+    // Where the cursor is drawn, in widget coordinates.
+    QRect cursorRect() const;
+
+    void setFrameColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QRect textArea() const;
+    void relayout();
+    void cursorChanged();
+    int lineIndexFor(int position) const;
+    QPointF layoutOrigin() const;
+
+    QString m_text;
+    int m_cursor = 0;
+    int m_firstLine = 0; // first visual line shown
+    QTextLayout m_layout;
+    QColor m_frame = Qt::black;
+};
+
+} // namespace host
