@@ -23,7 +23,11 @@ using EditaTextoProc = std::function<QString(int arg0, const QString &text, int 
 OBSHOST_EXPORT extern PesquisaProc Pesquisa;
 OBSHOST_EXPORT extern EditaTextoProc EditaTexto;
 
-// The default dialogs. Colour 0 gives the default look.
+// The default dialogs. The colours are references 0x00BBGGRR; 0 gives the default look.
+// cor1 key face, cor2 window frame, cor3 key captions, cor5 highlighted row (SearchLook.h).
+// PesquisaPadrao returns false for a null list and raises platform::EDatabaseError for a
+// list without DSOCORR. Without a QApplication, or off its thread, nothing is shown:
+// PesquisaPadrao returns false and EditaTextoPadrao the text as given.
 OBSHOST_EXPORT bool PesquisaPadrao(TClientDataSet *list, int arg1, int arg2, int cor1, int cor2, int cor3,
                                    int cor5, int arg7);
 OBSHOST_EXPORT QString EditaTextoPadrao(int arg0, const QString &text, int cor1, int cor2, int cor3);

@@ -1,0 +1,148 @@
+#include "host/search/TfrmEditaTexto.h"
+
+#include "host/TBlendedButton.h"
+#include "host/search/Search.h"
+#include "host/search/SearchSupport.h"
+#include "host/search/TAreaTexto.h"
+#include "host/search/TTecladoTela.h"
+#include "platform/Application.h"
+#include "platform/Screen.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace host {
+
+namespace {
+constexpr int kWidth = 726;
+constexpr int kHeight = 480;
+constexpr int kFrameWidth = 2;
+const QRect kText(10, 10, 706, 170);
+const QRect kKeyboard(10, 186, 706, 284);
+} // namespace
+
+TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_look(look)
+{
+    setObjectName(QStringLiteral("frmEditaTexto"));
+    setWindowTitle(QStringLiteral("Editar texto"));
+    setFixedSize(kWidth, kHeight);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_editor = new TAreaTexto(this);
+    m_editor->setObjectName(QStringLiteral("txtTexto"));
+    m_editor->setAccessibleName(QStringLiteral("Texto"));
+    m_editor->setGeometry(kText);
+    m_editor->setText(text);
+
+    m_keyboard = new TTecladoTela(12, 6, this);
+    m_keyboard->setGeometry(kKeyboard);
+    const QString rowsOfKeys[] = {QStringLiteral("1234567890"),   QStringLiteral("QWERTYUIOPÁÉ"),
+                                  QStringLiteral("ASDFGHJKLÇÍÓ"), QStringLiteral("ZXCVBNMÚÂÊÔ"),
+                                  QStringLiteral("ÃÕÀÜ.,;:-!?/"), QStringLiteral("()")};
+    const int firstColumn[] = {0, 0, 0, 1, 0, 2};
+    for (int row = 0; row < 6; ++row)
+        for (int i = 0; i < rowsOfKeys[row].size(); ++i)
+            m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, firstColumn[row] + i);
+
+    m_keyboard->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"),
+                           0, 10, 2)
+        ->OnClick = [this](QObject *) { m_editor->backspace(); };
+    m_keyboard->addCommand(QStringLiteral("btnShift"), QStringLiteral("Shift"), QStringLiteral("Shift"), 3, 0)
+        ->OnClick = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
+    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 5, 0, 2)
+        ->OnClick = [this](QObject *) { reject(); };
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 5, 4, 4)
+        ->OnClick = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 5, 8, 2)
+        ->OnClick = [this](QObject *) { m_editor->clear(); };
+    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"),
+                           5, 10, 2)
+        ->OnClick = [this](QObject *) { accept(); };
+    m_keyboard->setLook(look);
+    connect(m_keyboard, &TTecladoTela::characterTyped, this, [this](QChar c) { m_editor->insert(QString(c)); });
+
+    centreOnScreen(this);
+}
+
+QString TfrmEditaTexto::text() const
+{
+    return m_editor->text();
+}
+
+void TfrmEditaTexto::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    platform::Application::guarded([this, event] { handleKey(event); });
+}
+
+void TfrmEditaTexto::handleKey(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        reject();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (ctrl)
+            accept();
+        return;
+    case Qt::Key_Left:
+        m_editor->moveCursor(TAreaTexto::Move::Left);
+        return;
+    case Qt::Key_Right:
+        m_editor->moveCursor(TAreaTexto::Move::Right);
+        return;
+    case Qt::Key_Up:
+        m_editor->moveCursor(TAreaTexto::Move::Up);
+        return;
+    case Qt::Key_Down:
+        m_editor->moveCursor(TAreaTexto::Move::Down);
+        return;
+    case Qt::Key_Home:
+        m_editor->moveCursor(ctrl ? TAreaTexto::Move::TextStart : TAreaTexto::Move::LineStart);
+        return;
+    case Qt::Key_End:
+        m_editor->moveCursor(ctrl ? TAreaTexto::Move::TextEnd : TAreaTexto::Move::LineEnd);
+        return;
+    case Qt::Key_Backspace:
+        m_editor->backspace();
+        return;
+    case Qt::Key_Delete:
+        m_editor->deleteForward();
+        return;
+    default:
+        break;
+    }
+    if (const std::optional<QChar> c = typedPrintable(*event))
+        m_editor->insert(QString(*c));
+}
+
+void TfrmEditaTexto::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    const qreal half = kFrameWidth / 2.0;
+    p.setPen(QPen(m_look.frame, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}
+
+QString EditaTextoPadrao(int, const QString &text, int cor1, int cor2, int cor3)
+{
+    if (!canShowDialog("EditaTextoPadrao"))
+        return text;
+    QPointer<TfrmEditaTexto> dialog = new TfrmEditaTexto(text, SearchLook::fromRefs(cor1, cor2, cor3), dialogParent());
+    const int savedCursor = platform::Screen::cursor();
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    platform::Screen::setCursor(savedCursor);
+    // Gone already if its parent went while it was shown: the text stays as given.
+    const QString result = (accepted && dialog) ? dialog->text() : text;
+    delete dialog.data();
+    return result;
+}
+
+} // namespace host

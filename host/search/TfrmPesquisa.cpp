@@ -1,0 +1,273 @@
+#include "host/search/TfrmPesquisa.h"
+
+#include "host/TBlendedButton.h"
+#include "host/TClientDataSet.h"
+#include "host/search/Search.h"
+#include "host/search/SearchSupport.h"
+#include "host/search/TListaPesquisa.h"
+#include "host/search/TTecladoTela.h"
+#include "platform/Application.h"
+#include "platform/Screen.h"
+#include "platform/Variants.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace host {
+
+namespace {
+constexpr int kWidth = 726;
+constexpr int kHeight = 480;
+constexpr int kFrameWidth = 2;
+const QRect kSearchField(10, 10, 706, 40);
+const QRect kRows(10, 56, 640, 2 * TListaPesquisa::FrameWidth + 5 * TListaPesquisa::RowHeight);
+const QRect kUp(656, 56, 60, 101);
+const QRect kDown(656, 159, 60, 101);
+const QRect kKeyboard(10, 266, 706, 204);
+
+// The field index of DSOCORR; raises before anything is shown when the list cannot be
+// searched.
+int descriptionFieldOf(TClientDataSet *list)
+{
+    (void)list->RecordCount(); // raises on a closed table
+    (void)list->GetField(0);   // raises on a table without fields
+    return list->FieldByName(QStringLiteral("DSOCORR"))->Index();
+}
+
+QFont arial(int pixels, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+} // namespace
+
+TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_list(list)
+    , m_descriptionField(descriptionFieldOf(list))
+    , m_look(look)
+{
+    setObjectName(QStringLiteral("frmPesquisa"));
+    setWindowTitle(QStringLiteral("Pesquisa"));
+    setFixedSize(kWidth, kHeight);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_rows = new TListaPesquisa(this);
+    m_rows->setObjectName(QStringLiteral("lstPesquisa"));
+    m_rows->setAccessibleName(QStringLiteral("Resultados da pesquisa"));
+    m_rows->setGeometry(kRows);
+    m_rows->setHighlightColor(look.highlight, look.highlightText());
+    m_rows->setEmptyText(QStringLiteral("Nenhum registro encontrado."));
+    connect(m_rows, &TListaPesquisa::activated, this, [this] { platform::Application::guarded([this] { choose(); }); });
+
+    const auto arrowKey = [this, &look](const QString &name, const QString &caption, const QString &accessible,
+                                        const QRect &bounds, int delta) {
+        auto *key = new TBlendedButton(this);
+        key->setObjectName(name);
+        key->setText(caption);
+        key->setAccessibleName(accessible);
+        key->setFont(arial(26, false));
+        key->setGeometry(bounds);
+        key->setAutoRepeat(true);
+        look.applyTo(key);
+        key->OnClick = [this, delta](QObject *) { m_rows->moveHighlight(delta); };
+    };
+    arrowKey(QStringLiteral("btnAcima"), QStringLiteral("▲"), QStringLiteral("Acima"), kUp, -1);
+    arrowKey(QStringLiteral("btnAbaixo"), QStringLiteral("▼"), QStringLiteral("Abaixo"), kDown, 1);
+
+    m_keyboard = new TTecladoTela(12, 4, this);
+    m_keyboard->setGeometry(kKeyboard);
+    const QString rowsOfKeys[] = {QStringLiteral("1234567890"), QStringLiteral("QWERTYUIOP"),
+                                  QStringLiteral("ASDFGHJKLÇ"), QStringLiteral("ZXCVBNM")};
+    for (int row = 0; row < 4; ++row) {
+        const int first = row == 3 ? 2 : 0; // Sair takes the first two cells of the last row
+        for (int i = 0; i < rowsOfKeys[row].size(); ++i)
+            m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, first + i);
+    }
+    m_keyboard->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"),
+                           0, 10, 2)
+        ->OnClick = [this](QObject *) { removeLast(); };
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 1, 10, 2)
+        ->OnClick = [this](QObject *) { setSearchText(QString()); };
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 2, 10, 2)
+        ->OnClick = [this](QObject *) { type(QLatin1Char(' ')); };
+    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)
+        ->OnClick = [this](QObject *) { reject(); };
+    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"),
+                           3, 9, 3)
+        ->OnClick = [this](QObject *) { choose(); };
+    m_keyboard->setLook(look);
+    connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::type);
+
+    applyFilter();
+    centreOnScreen(this);
+}
+
+void TfrmPesquisa::setSearchText(const QString &text)
+{
+    const QString limited = text.left(MaxSearchLength);
+    if (limited == m_search)
+        return;
+    m_search = limited;
+    applyFilter();
+    update(searchFieldRect());
+}
+
+void TfrmPesquisa::type(QChar c)
+{
+    if (m_search.size() < MaxSearchLength)
+        setSearchText(m_search + c);
+}
+
+void TfrmPesquisa::removeLast()
+{
+    if (!m_search.isEmpty())
+        setSearchText(m_search.chopped(1));
+}
+
+void TfrmPesquisa::applyFilter()
+{
+    // The filter outlives the dialog (the list keeps it until the caller switches
+    // filtering off), so it holds copies, never the dialog.
+    const QString needle = foldForSearch(m_search);
+    const int description = m_descriptionField;
+    m_list->OnFilterRecord = [needle, description](const TClientDataSet &, const QVariantList &record) {
+        if (needle.isEmpty())
+            return true;
+        const auto holds = [&](int field) {
+            return field < record.size() && foldForSearch(platform::varToStr(record.at(field))).contains(needle);
+        };
+        return holds(0) || holds(description);
+    };
+    if (m_list->Filtered())
+        m_list->Refilter();
+    else
+        m_list->SetFiltered(true);
+    loadRows();
+}
+
+void TfrmPesquisa::loadRows()
+{
+    // The visible records are only reachable as the current one; put it back after.
+    const int count = m_list->RecordCount();
+    const int saved = m_list->RecNo();
+    QList<TListaPesquisa::Row> rows;
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        m_list->SetRecNo(i);
+        const QVariantList record = m_list->CurrentRecord();
+        rows.append({platform::varToStr(record.value(0)), platform::varToStr(record.value(m_descriptionField))});
+    }
+    if (saved >= 0 && saved < count)
+        m_list->SetRecNo(saved);
+    m_rows->setRows(rows);
+}
+
+bool TfrmPesquisa::choose()
+{
+    const int row = m_rows->highlighted();
+    if (row < 0 || row >= m_list->RecordCount())
+        return false;
+    m_list->SetRecNo(row);
+    accept();
+    return true;
+}
+
+void TfrmPesquisa::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    platform::Application::guarded([this, event] { handleKey(event); });
+}
+
+void TfrmPesquisa::handleKey(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        reject();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        choose();
+        return;
+    case Qt::Key_Up:
+        m_rows->moveHighlight(-1);
+        return;
+    case Qt::Key_Down:
+        m_rows->moveHighlight(1);
+        return;
+    case Qt::Key_PageUp:
+        m_rows->moveHighlight(-m_rows->pageRows());
+        return;
+    case Qt::Key_PageDown:
+        m_rows->moveHighlight(m_rows->pageRows());
+        return;
+    case Qt::Key_Backspace:
+        removeLast();
+        return;
+    case Qt::Key_Delete:
+        setSearchText(QString());
+        return;
+    default:
+        break;
+    }
+    if (const std::optional<QChar> c = typedPrintable(*event))
+        type(*c);
+}
+
+QRect TfrmPesquisa::searchFieldRect() const
+{
+    return kSearchField;
+}
+
+void TfrmPesquisa::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    const qreal half = kFrameWidth / 2.0;
+    p.setPen(QPen(m_look.frame, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+
+    // The search field: a label, the typed text and a bar where the next character goes.
+    const QRect field = searchFieldRect();
+    p.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(QRectF(field).adjusted(half, half, -half, -half));
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont labelFont = arial(16, true);
+    const QString label = QStringLiteral("Pesquisar:");
+    p.setFont(labelFont);
+    const QRect labelRect = field.adjusted(12, 0, 0, 0);
+    p.drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter, label);
+
+    const QFont textFont = arial(18, true);
+    const QFontMetrics fm(textFont);
+    const int textLeft = labelRect.left() + QFontMetrics(labelFont).horizontalAdvance(label) + 10;
+    const int textRight = field.right() - 12;
+    // The end of a long text stays in view: that is where typing goes.
+    const QString shown = fm.elidedText(m_search, Qt::ElideLeft, textRight - textLeft - 4);
+    p.setFont(textFont);
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(QRect(textLeft, field.top(), textRight - textLeft, field.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               shown);
+    const int barX = textLeft + fm.horizontalAdvance(shown) + 1;
+    p.fillRect(QRect(barX, field.center().y() - fm.ascent() / 2 - 2, 2, fm.ascent() + 4), Qt::black);
+}
+
+bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3, int cor5, int)
+{
+    if (!list)
+        return false;
+    if (!canShowDialog("PesquisaPadrao"))
+        return false;
+    QPointer<TfrmPesquisa> dialog = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
+    const int savedCursor = platform::Screen::cursor();
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    const bool chosen = dialog->exec() == QDialog::Accepted;
+    platform::Screen::setCursor(savedCursor);
+    delete dialog.data(); // gone already if its parent went while it was shown
+    return chosen;
+}
+
+} // namespace host

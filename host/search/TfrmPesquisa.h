@@ -1,0 +1,68 @@
+#pragma once
+
+#include "host/search/SearchLook.h"
+#include "platform/Export.h"
+
+#include <QDialog>
+
+namespace host {
+
+class TBlendedButton;
+class TClientDataSet;
+class TListaPesquisa;
+class TTecladoTela;
+
+// The default search dialog: a full-window touch dialog over a list, showing each
+// record's code (field 0) and DSOCORR. What the operator types narrows the rows to
+// records whose code or DSOCORR contains it, ignoring case and accents; the narrowing
+// is the list's own filter, so the rows are the list's visible records.
+//
+// Keys: typing and the on-screen keys add to the search text; Backspace removes its
+// last character, Delete and btnLimpar empty it; Up/Down (PageUp/PageDown by a page)
+// or a tap move the highlight; Return, btnConfirmar or a double tap choose the
+// highlighted record; Escape or btnSair leave. With no rows, choosing does nothing.
+//
+// The filter it installs captures only the search text and a field index, so it
+// stays valid after the dialog is gone; it replaces any filter the list had. The
+// dialog never switches filtering off: that is the caller's.
+class OBSHOST_EXPORT TfrmPesquisa : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxSearchLength = 50;
+
+    // Throws platform::EDatabaseError when the list is closed, has no fields or has
+    // no DSOCORR field.
+    TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent = nullptr);
+
+    QString searchText() const { return m_search; }
+    // Re-filters the list; the first row becomes highlighted.
+    void setSearchText(const QString &text);
+    TListaPesquisa *rows() const { return m_rows; }
+
+    // Makes the highlighted record the list's current one and closes accepted;
+    // false when there is no row.
+    bool choose();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void handleKey(QKeyEvent *event);
+    void type(QChar c);
+    void removeLast();
+    void applyFilter();
+    void loadRows();
+    QRect searchFieldRect() const;
+
+    TClientDataSet *m_list;
+    int m_descriptionField;
+    SearchLook m_look;
+    QString m_search;
+    TListaPesquisa *m_rows;
+    TTecladoTela *m_keyboard;
+};
+
+} // namespace host
