@@ -1,6 +1,7 @@
 #include "dialog/TfrmObservacaoMod.h"
 
 #include "dialog/WindowDescription.h"
+#include "dialog/resources/Resources.h"
 #include "host/Mensagem.h"
 #include "host/StrUtils.h"
 #include "host/TBlendedBitBtn.h"
@@ -120,6 +121,8 @@ void TfrmObservacaoMod::buildControls()
                 auto *bb = new host::TBlendedBitBtn(this);
                 bb->SetLayout(d.layout);
                 bb->SetSpacing(d.spacing);
+                if (d.glyph != 0)
+                    bb->SetGlyph(resources::glyph(d.glyph));
                 b = bb;
             } else {
                 b = new host::TBlendedButton(this);

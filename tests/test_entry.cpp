@@ -135,7 +135,12 @@ TEST_F(Entry, ExceptionFromTheMessageInsideTheTrapDoesNotEscape)
 class ThrowingTranslator : public QTranslator
 {
 public:
-    QString translate(const char *, const char *, const char *, int) const override { throw std::bad_alloc(); }
+    QString translate(const char *context, const char *, const char *, int) const override
+    {
+        if (QByteArray(context).contains("TfrmObservacaoMod"))
+            throw std::bad_alloc();
+        return QString();
+    }
     bool isEmpty() const override { return false; }
 };
 

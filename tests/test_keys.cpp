@@ -100,6 +100,7 @@ TEST_F(Keys, CharactersOutsideTheSetChangeNothingButRepaint)
     QString after;
     int paintsForRejected = 0, paintsForCcedilla = 0;
     run([&](TfrmObservacaoMod &f) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
         PaintCounter counter;
         f.installEventFilter(&counter);
         press(f, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
