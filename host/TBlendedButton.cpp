@@ -2,13 +2,10 @@
 
 #include "platform/Application.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace host {
-
-namespace {
-constexpr qreal kRadius = 6.0;
-}
 
 TBlendedButton::TBlendedButton(QWidget *parent)
     : QAbstractButton(parent)
@@ -59,17 +56,25 @@ void TBlendedButton::paintFace(QPainter &p) const
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(faceColor());
-    p.drawRoundedRect(QRectF(rect()), kRadius, kRadius);
+    // Narrow keys keep proper half-round ends rather than a radius wider than they are.
+    const qreal radius = qMin(CornerRadius, qMin(width(), height()) / 2.0);
+    p.drawRoundedRect(QRectF(rect()), radius, radius);
 }
 
 void TBlendedButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     paintFace(p);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setPen(captionColor());
+    const QString caption = text();
+    if (caption.isEmpty())
+        return;
     p.setFont(font());
-    p.drawText(rect(), Qt::AlignCenter, text());
+    p.setPen(captionColor());
+    // A caption too long for its key ends in an ellipsis instead of being cut off at
+    // the rounded edge. Trailing blanks count, so centring is by the caption as given.
+    const QRectF area = QRectF(rect()).adjusted(Padding, 0, -Padding, 0);
+    const QString shown = QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, area.width());
+    p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextIncludeTrailingSpaces, shown);
 }
 
 } // namespace host

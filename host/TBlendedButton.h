@@ -6,17 +6,26 @@
 #include <QColor>
 #include <functional>
 
+class QPainter;
+
 namespace host {
 
-// Touch key with a caption, custom-painted as a rounded rectangle. Never takes focus;
-// a click calls OnClick with the key as sender. An exception from the handler is shown
-// to the operator and goes no further.
+// Touch key with a caption, custom-painted as an antialiased rounded rectangle.
+// Its face and caption take the pressed colours while it is held down and the
+// disabled colours while it is disabled. Never takes focus; a click calls OnClick
+// with the key as sender. An exception from the handler is shown to the operator
+// and goes no further.
 class OBSHOST_EXPORT TBlendedButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
     using NotifyEvent = std::function<void(QObject *sender)>;
+
+    // Corner radius of the face, in logical pixels.
+    static constexpr qreal CornerRadius = 7.0;
+    // Room kept free between the face's edge and its contents.
+    static constexpr qreal Padding = 4.0;
 
     explicit TBlendedButton(QWidget *parent = nullptr);
 
@@ -38,7 +47,7 @@ public:
     QColor DisabledFontColor() const { return m_disabledFontColor; }
     void SetDisabledFontColor(const QColor &c);
 
-    // Face and caption colours for the current state (pressed, disabled or normal).
+    // Face and caption colours for the current state (disabled, pressed or normal).
     QColor faceColor() const;
     QColor captionColor() const;
 
@@ -47,7 +56,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     // Draws the rounded face; shared by the keys that add a picture.
-    void paintFace(class QPainter &p) const;
+    void paintFace(QPainter &p) const;
 
 private:
     void setColorMember(QColor &member, const QColor &c);

@@ -31,7 +31,9 @@ protected:
 private:
     ShapeKind m_shape = ShapeKind::Rectangle;
     QPen m_pen = QPen(Qt::black, 1);
-    QBrush m_brush = QBrush(Qt::white);
+    // A light grey by default: a panel that sets no fill still stands out from a
+    // white window and sets off the grey keys laid on it.
+    QBrush m_brush = QBrush(QColor(224, 224, 224));
 };
 
 } // namespace host
