@@ -3,6 +3,9 @@
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 
+#include <cmath>
+#include <limits>
+
 using platform::EConvertError;
 using platform::EDatabaseError;
 
@@ -61,8 +64,10 @@ int TField::AsInteger() const
     case QMetaType::Double:
     case QMetaType::Float: {
         const double d = v.toDouble();
-        ok = d == double(qlonglong(d));
-        n = qlonglong(d);
+        // Converting a double outside the 64-bit range (or NaN) is undefined: check first.
+        ok = std::isfinite(d) && d == std::trunc(d) && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
+        if (ok)
+            n = qlonglong(d);
         break;
     }
     case QMetaType::QString:
