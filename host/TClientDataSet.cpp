@@ -284,7 +284,19 @@ void TClientDataSet::rebuildVisible()
 
 bool TClientDataSet::sameContent(const TClientDataSet &other) const
 {
-    return m_defs == other.m_defs && m_records == other.m_records;
+    if (m_defs != other.m_defs || m_records.size() != other.m_records.size())
+        return false;
+    // QVariant's == converts between types ("5" equals 5); a copy must keep the types too.
+    for (qsizetype r = 0; r < m_records.size(); ++r) {
+        const QVariantList &a = m_records.at(r);
+        const QVariantList &b = other.m_records.at(r);
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            if (a.at(i).metaType() != b.at(i).metaType() || a.at(i) != b.at(i))
+                return false;
+    }
+    return true;
 }
 
 } // namespace host
