@@ -1,0 +1,331 @@
+// End-to-end sessions: the installed demo host loads the installed module and is
+// driven by --keys on the offscreen platform, as the README shows.
+#include "host/TClientDataSet.h"
+
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#ifndef OBS_DEMO_TREE
+#define OBS_DEMO_TREE OBS_BINARY_DIR "/demo-tree"
+#endif
+#ifndef OBS_CMAKE_COMMAND
+#define OBS_CMAKE_COMMAND "cmake"
+#endif
+
+namespace {
+
+const QString kTree = QStringLiteral(OBS_DEMO_TREE);
+const QString kHost = kTree + QStringLiteral("/bin/observacao-host");
+
+struct HostRun
+{
+    int status = -1;
+    QStringList lines; // standard output
+    QString errors;    // standard error
+    qint64 ms = 0;
+};
+
+// The tree the ctest fixture installs; a test program run on its own installs it when
+// it is missing or older than the build.
+void ensureInstalled()
+{
+    const QString build = QStringLiteral(OBS_BINARY_DIR);
+    bool stale = !QFileInfo::exists(kHost);
+    for (const char *file : {"/bin/observacao-host", "/lib/libobservacao.so", "/lib/libobshost.so"}) {
+        const QFileInfo built(build + QLatin1StringView(file));
+        const QFileInfo installed(kTree + QLatin1StringView(file));
+        // Installing keeps the build's times, to the second.
+        if (!installed.exists() || installed.lastModified().toSecsSinceEpoch() < built.lastModified().toSecsSinceEpoch())
+            stale = true;
+    }
+    if (!stale)
+        return;
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(QStringLiteral(OBS_CMAKE_COMMAND), {QStringLiteral("--install"), build, QStringLiteral("--prefix"), kTree});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAll().constData();
+}
+
+class DemoHost : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ensureInstalled(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo::exists(kHost)) << qPrintable(kHost);
+        ASSERT_TRUE(m_dir.isValid());
+    }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // A list with a code, its description, DSOCORR and four more fields of other
+    // kinds; the second record holds nulls.
+    QString writeList()
+    {
+        host::TClientDataSet list;
+        list.AddFieldDef({QStringLiteral("CODIGO"), host::FieldType::String, 2});
+        list.AddFieldDef({QStringLiteral("DESCRICAO"), host::FieldType::String, 30});
+        list.AddFieldDef({QStringLiteral("DSOCORR"), host::FieldType::String, 60});
+        list.AddFieldDef({QStringLiteral("QTDE"), host::FieldType::Int32});
+        list.AddFieldDef({QStringLiteral("PRECO"), host::FieldType::Float64});
+        list.AddFieldDef({QStringLiteral("CADASTRO"), host::FieldType::Date});
+        list.AddFieldDef({QStringLiteral("ATIVO"), host::FieldType::Boolean});
+        list.CreateDataSet();
+        list.AppendRecord({QStringLiteral("01"), QStringLiteral("Sem cebola"), QStringLiteral("Retirar a cebola"), 3, 2.5,
+                           QDate(2021, 3, 15), true});
+        list.AppendRecord({QStringLiteral("AB"), QStringLiteral("Com gelo"), QStringLiteral("Bebida com gelo"),
+                           QVariant(), QVariant(), QVariant(), false});
+        const QString file = path(QStringLiteral("observacoes.xml"));
+        list.SaveToFile(file);
+        return file;
+    }
+
+    // Runs the installed host headless with --json and the given arguments.
+    HostRun host(QStringList args, bool json = true)
+    {
+        args.prepend(QStringLiteral("offscreen"));
+        args.prepend(QStringLiteral("-platform"));
+        if (json)
+            args << QStringLiteral("--json");
+        QProcess p;
+        QElapsedTimer clock;
+        clock.start();
+        p.start(kHost, args);
+        HostRun run;
+        if (!p.waitForFinished(20000)) {
+            p.kill();
+            p.waitForFinished();
+            ADD_FAILURE() << "observacao-host did not end: " << qPrintable(args.join(u' '));
+            return run;
+        }
+        run.ms = clock.elapsed();
+        run.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        run.lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        run.errors = QString::fromUtf8(p.readAllStandardError());
+        return run;
+    }
+
+    HostRun session(const QStringList &scripts, QStringList more = {})
+    {
+        QStringList args{QStringLiteral("--list"), writeList()};
+        for (const QString &s : scripts)
+            args << QStringLiteral("--keys") << s;
+        return host(args + more);
+    }
+
+    // The scheme identifier that messages carry: that of a parameter file beside the
+    // host program, when there is one.
+    static QString scheme()
+    {
+        const QString file = kTree + QStringLiteral("/bin/PARAMETROSLUM.CDS");
+        if (!QFileInfo::exists(file))
+            return QString();
+        host::TClientDataSet params;
+        params.LoadFromFile(file);
+        return params.FieldByName(QStringLiteral("IDESQUEMA"))->AsString();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+std::string lines(const HostRun &run)
+{
+    return run.lines.join(u'\n').toStdString();
+}
+
+const char *const kErro = R"({"low":0,"high":0,"items":["Erro"]})";
+
+} // namespace
+
+TEST_F(DemoHost, TheTypicalCallReturnsTheRecordAndTheComposedText)
+{
+    const HostRun run = session({QStringLiteral("0 1 Return Alt+C")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_EQ(lines(run), R"({"call":1,"result":{"low":0,"high":7,"items":["01","Sem cebola","Retirar a cebola",)"
+                          R"(3,2.5,{"date":"2021-03-15"},true," Sem cebola;"]},"messages":[]})");
+}
+
+TEST_F(DemoHost, TheSameSessionByTouch)
+{
+    const HostRun run = session({QStringLiteral("tap:sbt0 tap:sbt1 tap:sbtEnter tap:spbConfirmar")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    ASSERT_EQ(run.lines.size(), 1);
+    EXPECT_TRUE(run.lines[0].contains(QStringLiteral(R"("items":["01","Sem cebola",)"))) << lines(run);
+    EXPECT_TRUE(run.lines[0].contains(QStringLiteral(R"(," Sem cebola;"]})"))) << lines(run);
+}
+
+TEST_F(DemoHost, LeavingReturnsErro)
+{
+    for (const char *script : {"Escape", "tap:sbtSair", "0 1 Return Shift+Escape"}) {
+        const HostRun run = session({QString::fromUtf8(script)});
+        EXPECT_EQ(run.status, 0) << script << qPrintable(run.errors);
+        EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro + R"(,"messages":[]})") << script;
+    }
+}
+
+TEST_F(DemoHost, AnUnknownCodeIsReportedWithTheCaption)
+{
+    HostRun run = session({QStringLiteral("9 9 Return tap:btnOk Escape")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    const std::string message = R"("messages":[{"text":"Observação não cadastrado(a).","scheme":")"
+                                + scheme().toStdString() + R"("}]})";
+    EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro + "," + message);
+
+    run = session({QStringLiteral("9 9 Return Return Escape")},
+                  {QStringLiteral("--caption"), QStringLiteral("Ocorrência")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral(R"("text":"Ocorrência não cadastrado(a).")"))) << lines(run);
+}
+
+TEST_F(DemoHost, TwoCallsInARowEachStartAfresh)
+{
+    const HostRun run = session({QStringLiteral("0 1 Return Alt+C"), QStringLiteral("A B Return Alt+C")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    ASSERT_EQ(run.lines.size(), 2) << lines(run);
+    EXPECT_TRUE(run.lines[0].startsWith(QStringLiteral(R"({"call":1,"result":{"low":0,"high":7,"items":["01",)")));
+    // The second call's text holds only its own observation; its nulls pass through.
+    EXPECT_EQ(run.lines[1].toStdString(),
+              R"({"call":2,"result":{"low":0,"high":7,"items":["AB","Com gelo","Bebida com gelo",)"
+              R"(null,null,null,false," Com gelo;"]},"messages":[]})");
+}
+
+TEST_F(DemoHost, TheEditorAndTheSearchAreDrivenByTheirNames)
+{
+    // A rewritten text confirmed without a code: the fields stay empty.
+    HostRun run = session({QStringLiteral("Alt+E tap:btnLimpar type:Nova Space type:obs Ctrl+Return Alt+C")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    const std::string empty = R"({"empty":true},)";
+    std::string items;
+    for (int i = 0; i < 7; ++i)
+        items += empty;
+    EXPECT_EQ(lines(run), R"({"call":1,"result":{"low":0,"high":7,"items":[)" + items + R"("Nova obs"]},"messages":[]})");
+
+    // A search left by its exit key leaves nothing to confirm.
+    run = session({QStringLiteral("Alt+P tap:btnSair Alt+C tap:btnOk tap:sbtSair")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro
+                              + R"(,"messages":[{"text":"Código deve ser informado.","scheme":")"
+                              + scheme().toStdString() + R"("}]})");
+}
+
+TEST_F(DemoHost, AWindowClosedByTheSystemCountsAsLeaving)
+{
+    for (const char *script : {"close", "0 1 Return Alt+Shift+F4"}) {
+        const HostRun run = session({QString::fromUtf8(script)});
+        EXPECT_EQ(run.status, 0) << script << qPrintable(run.errors);
+        EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro + R"(,"messages":[]})") << script;
+    }
+}
+
+TEST_F(DemoHost, TheBundledListAndPlainOutput)
+{
+    HostRun run = host({QStringLiteral("--keys"), QStringLiteral("0 1 Return Alt+C")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    ASSERT_EQ(run.lines.size(), 1);
+    const QJsonArray items =
+        QJsonDocument::fromJson(run.lines[0].toUtf8()).object().value(QStringLiteral("result")).toObject().value(
+            QStringLiteral("items")).toArray();
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(items.first().toString(), QStringLiteral("01"));
+    EXPECT_EQ(items.last().toString(), QStringLiteral(" %1;").arg(items.at(1).toString()));
+
+    run = host({QStringLiteral("--list"), writeList(), QStringLiteral("--keys"), QStringLiteral("Escape")}, false);
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_EQ(lines(run), "Call 1 returned array 0..0 [\"Erro\"]\n  no messages");
+}
+
+TEST_F(DemoHost, ShotSavesTheDialog)
+{
+    const QString picture = path(QStringLiteral("dialogo.png"));
+    const HostRun run = session({QStringLiteral("0 1 shot:%1 Escape").arg(picture)});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_EQ(QImage(picture).size(), QSize(726, 480));
+}
+
+TEST_F(DemoHost, AnUnknownKeyIsRefusedBeforeAnyCall)
+{
+    const HostRun run = session({QStringLiteral("Escape"), QStringLiteral("0 1 Retrun")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.lines.isEmpty()) << lines(run);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("\"Retrun\""))) << qPrintable(run.errors);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("call 2"))) << qPrintable(run.errors);
+}
+
+TEST_F(DemoHost, AModuleThatCannotBeLoadedIsNamed)
+{
+    const QString missing = path(QStringLiteral("nenhum.so"));
+    HostRun run = host({QStringLiteral("--module"), missing, QStringLiteral("--keys"), QStringLiteral("Escape")});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(run.lines.isEmpty());
+    EXPECT_TRUE(run.errors.contains(missing)) << qPrintable(run.errors);
+
+    const QString bogus = path(QStringLiteral("libfalso.so"));
+    QFile f(bogus);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a library");
+    f.close();
+    run = host({QStringLiteral("--module"), bogus, QStringLiteral("--keys"), QStringLiteral("Escape")});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(run.errors.contains(bogus)) << qPrintable(run.errors);
+}
+
+TEST_F(DemoHost, AListThatCannotBeReadIsNamed)
+{
+    const QString missing = path(QStringLiteral("nenhuma.xml"));
+    HostRun run = host({QStringLiteral("--list"), missing, QStringLiteral("--keys"), QStringLiteral("Escape")});
+    EXPECT_EQ(run.status, 4);
+    EXPECT_TRUE(run.errors.contains(missing)) << qPrintable(run.errors);
+
+    const QString garbled = path(QStringLiteral("estragada.xml"));
+    QFile f(garbled);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<DATAPACKET");
+    f.close();
+    run = host({QStringLiteral("--list"), garbled, QStringLiteral("--keys"), QStringLiteral("Escape")});
+    EXPECT_EQ(run.status, 4);
+    EXPECT_TRUE(run.lines.isEmpty());
+    EXPECT_TRUE(run.errors.contains(garbled)) << qPrintable(run.errors);
+}
+
+TEST_F(DemoHost, AnUnknownControlEndsTheRunAtOnce)
+{
+    const HostRun run = session({QStringLiteral("0 tap:sbtNada Escape"), QStringLiteral("Escape")});
+    EXPECT_EQ(run.status, 5);
+    // Neither the failed call nor the one after it reports a result.
+    EXPECT_TRUE(run.lines.isEmpty()) << lines(run);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("\"sbtNada\""))) << qPrintable(run.errors);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("frmObservacaoMod"))) << qPrintable(run.errors);
+    EXPECT_LT(run.ms, 2000);
+}
+
+TEST_F(DemoHost, AWindowLeftOpenEndsTheRunAfterTwoSeconds)
+{
+    HostRun run = session({QStringLiteral("0 1")});
+    EXPECT_EQ(run.status, 6);
+    EXPECT_TRUE(run.lines.isEmpty()) << lines(run);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("\"frmObservacaoMod\""))) << qPrintable(run.errors);
+    EXPECT_GE(run.ms, 2000);
+
+    // The innermost window is the one named, the one below it after.
+    run = session({QStringLiteral("Return")});
+    EXPECT_EQ(run.status, 6);
+    const qsizetype box = run.errors.indexOf(QStringLiteral("\"frmMensagem\""));
+    EXPECT_GE(box, 0) << qPrintable(run.errors);
+    EXPECT_GT(run.errors.indexOf(QStringLiteral("\"frmObservacaoMod\"")), box) << qPrintable(run.errors);
+
+    // No script at all, and nobody to operate the window.
+    run = host({QStringLiteral("--list"), writeList()});
+    EXPECT_EQ(run.status, 6);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("\"frmObservacaoMod\""))) << qPrintable(run.errors);
+}
