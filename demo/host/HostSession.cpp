@@ -176,8 +176,10 @@ void HostSession::checkWindowsClosed()
         m_idleTimer.start();
         return;
     }
-    QString message = QStringLiteral("the script has run out, but window %1 is still open")
-                          .arg(ScriptDriver::describe(windows.first()));
+    const QString open = ScriptDriver::describe(windows.first());
+    QString message = m_options.scripts.isEmpty()
+                          ? QStringLiteral("no display and no --keys to operate window %1").arg(open)
+                          : QStringLiteral("the script has run out, but window %1 is still open").arg(open);
     for (qsizetype i = 1; i < windows.size(); ++i)
         message += QStringLiteral(", over %1").arg(ScriptDriver::describe(windows.at(i)));
     abortCall(message, ExitWindowOpen);
