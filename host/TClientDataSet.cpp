@@ -282,18 +282,34 @@ void TClientDataSet::rebuildVisible()
     m_current = kept >= 0 ? kept : 0;
 }
 
+namespace {
+
+// QVariant's == converts between types ("5" equals 5), so the types must match too; and a
+// NaN, which equals nothing, is the same value as another NaN, or a table would differ
+// from its own copy.
+bool sameValue(const QVariant &a, const QVariant &b)
+{
+    if (a.metaType() != b.metaType())
+        return false;
+    const int id = a.metaType().id();
+    if ((id == QMetaType::Double || id == QMetaType::Float) && std::isnan(a.toDouble()) && std::isnan(b.toDouble()))
+        return true;
+    return a == b;
+}
+
+} // namespace
+
 bool TClientDataSet::sameContent(const TClientDataSet &other) const
 {
     if (m_defs != other.m_defs || m_records.size() != other.m_records.size())
         return false;
-    // QVariant's == converts between types ("5" equals 5); a copy must keep the types too.
     for (qsizetype r = 0; r < m_records.size(); ++r) {
         const QVariantList &a = m_records.at(r);
         const QVariantList &b = other.m_records.at(r);
         if (a.size() != b.size())
             return false;
         for (qsizetype i = 0; i < a.size(); ++i)
-            if (a.at(i).metaType() != b.at(i).metaType() || a.at(i) != b.at(i))
+            if (!sameValue(a.at(i), b.at(i)))
                 return false;
     }
     return true;
