@@ -36,7 +36,10 @@ QVariant DialogHarness::call(host::TClientDataSet *list, const QString &caption,
                              const std::function<void(dialog::TfrmObservacaoMod &)> &script)
 {
     leftOpen = false;
-    QTimer::singleShot(0, [this, script] {
+    // Owned by this call: when the call fails before its window shows, the script dies
+    // with it instead of running against the next call's window.
+    QObject scope;
+    QTimer::singleShot(0, &scope, [this, script] {
         dialog::TfrmObservacaoMod *frm = module::frmObservacaoMod;
         if (!frm)
             return;
