@@ -1,0 +1,37 @@
+// Runs every benchmark with its baseline in one process, repetitions interleaved at
+// random so that a slow spell of the machine falls on both sides, then prints the ratios.
+#include "Machine.h"
+#include "RatioReporter.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    // Defaults first: flags given on the command line come later and win.
+    std::vector<char *> args{argv[0]};
+    char repetitions[] = "--benchmark_repetitions=5";
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    char noAggregates[] = "--benchmark_report_aggregates_only=false";
+    args.insert(args.end(), {repetitions, interleave, noAggregates});
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
+        return 1;
+
+    const std::string machine = bench::machineDescription();
+    benchmark::AddCustomContext("machine", machine);
+    bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printTable(std::cout, machine);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,103 @@
+// A whole call through the plug-in, loaded once as a host loads it: build, show, leave
+// with a posted Escape, release. Beside it a bare frameless QDialog with as many plain
+// children, shown modally and closed the same way.
+#include "HostSetup.h"
+#include "PaintCounter.h"
+
+#include "dialog/WindowDescription.h"
+#include "host/TClientDataSet.h"
+#include "module/ObservacaoMod.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLibrary>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Plugin
+{
+    ObservacaoModFunc observacaoMod = nullptr;
+    QString error;
+};
+
+const Plugin &plugin()
+{
+    static const Plugin loaded = [] {
+        Plugin p;
+        static QLibrary library(qEnvironmentVariable("OBS_PLUGIN", QStringLiteral(OBS_PLUGIN_FILE)));
+        if (!library.load()) {
+            p.error = library.errorString();
+            return p;
+        }
+        const auto initialize = reinterpret_cast<InitializeFunc>(library.resolve("Initialize"));
+        p.observacaoMod = reinterpret_cast<ObservacaoModFunc>(library.resolve("ObservacaoMod"));
+        if (!initialize || !p.observacaoMod) {
+            p.error = QStringLiteral("the plug-in lacks its entry points");
+            p.observacaoMod = nullptr;
+            return p;
+        }
+        initialize();
+        return p;
+    }();
+    return loaded;
+}
+
+// Posts Escape to the modal window once the event loop runs, as a key the operator
+// pressed would arrive.
+void leaveWithEscapeOnceShown()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget *window = QApplication::activeModalWidget())
+            QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        else
+            leaveWithEscapeOnceShown();
+    });
+}
+
+void moduleCall(benchmark::State &state)
+{
+    bench::prepareHost();
+    const Plugin &p = plugin();
+    if (!p.observacaoMod) {
+        state.SkipWithError(qPrintable(QStringLiteral("cannot load the plug-in: ") + p.error));
+        return;
+    }
+    const auto list = bench::sampleList();
+    const QVariantList left{QStringLiteral("Erro")};
+    const int messagesBefore = bench::messagesShown();
+    bench::PaintCounter paints;
+    for (auto _ : state) {
+        leaveWithEscapeOnceShown();
+        const QVariant result = p.observacaoMod(list.get(), QStringLiteral("Observação"));
+        if (result.toList() != left) {
+            state.SkipWithError("the call did not end by the exit command");
+            break;
+        }
+    }
+    if (bench::messagesShown() != messagesBefore)
+        state.SkipWithError("the module showed a message");
+    state.counters["paints"] = benchmark::Counter(double(paints.count()), benchmark::Counter::kAvgIterations);
+}
+
+void bareDialog(benchmark::State &state)
+{
+    bench::PaintCounter paints;
+    for (auto _ : state) {
+        auto *window = new QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+        window->setFixedSize(dialog::kClientWidth, dialog::kClientHeight);
+        for (const dialog::ControlDesc &d : dialog::windowControls())
+            (new QWidget(window))->setGeometry(d.bounds);
+        leaveWithEscapeOnceShown();
+        window->exec();
+        delete window;
+    }
+    state.counters["paints"] = benchmark::Counter(double(paints.count()), benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+BENCHMARK(moduleCall)->Name("call/module")->Unit(benchmark::kMicrosecond);
+BENCHMARK(bareDialog)->Name("call/bare_dialog")->Unit(benchmark::kMicrosecond);

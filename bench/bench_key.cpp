@@ -1,0 +1,93 @@
+// One physical key press, as the window system delivers it, through the observation
+// window's key path with the repaint it causes; beside it the same keys into a QLineEdit
+// in a window of the same size. Keys alternate between "1" and Backspace, so the text
+// stays the same from one press to the next.
+#include "HostSetup.h"
+#include "PaintCounter.h"
+
+#include "dialog/TfrmObservacaoMod.h"
+#include "dialog/WindowDescription.h"
+#include "host/TClientDataSet.h"
+#include "platform/TLabel.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+namespace {
+
+bool showActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowExposed(&window) && QTest::qWaitForWindowActive(&window);
+}
+
+// Presses and releases the key through the window system interface, then lets the
+// pending repaints run.
+void pressKey(QWindow *window, bool backspace)
+{
+    QTest::keyClick(window, backspace ? Qt::Key_Backspace : Qt::Key_1);
+    QCoreApplication::sendPostedEvents();
+}
+
+void keys(benchmark::State &state, QWidget &window, const std::function<QString()> &text,
+          const std::function<void()> &whenShown = {})
+{
+    if (!showActive(window)) {
+        state.SkipWithError("the window did not come up");
+        return;
+    }
+    if (whenShown)
+        whenShown();
+    QWindow *handle = window.windowHandle();
+    const QString before = text();
+    bench::PaintCounter paints;
+    bool backspace = false;
+    for (auto _ : state) {
+        pressKey(handle, backspace);
+        backspace = !backspace;
+    }
+    if (backspace)
+        pressKey(handle, true);
+    if (text() != before)
+        state.SkipWithError("the keys did not type and erase as expected");
+    state.counters["paints"] = benchmark::Counter(double(paints.count()), benchmark::Counter::kAvgIterations);
+    window.hide();
+}
+
+void windowKey(benchmark::State &state)
+{
+    bench::prepareHost();
+    const auto list = bench::sampleList();
+    dialog::TfrmObservacaoMod window;
+    window.InicializaForm(list.get(), QStringLiteral("Observação"));
+    // One key in the code field, so that "1" then Backspace both change it.
+    window.lblInformacao->SetCaption(QStringLiteral("0"));
+    keys(state, window, [&] { return window.lblInformacao->Caption(); });
+    if (window.lblInformacao->Caption() != QStringLiteral("0"))
+        state.SkipWithError("the code field changed");
+}
+
+void lineEditKey(benchmark::State &state)
+{
+    QDialog window(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+    window.setFixedSize(dialog::kClientWidth, dialog::kClientHeight);
+    auto *edit = new QLineEdit(&window);
+    for (const dialog::ControlDesc &d : dialog::windowControls())
+        if (QByteArray(d.name) == "lblInformacao")
+            edit->setGeometry(d.bounds);
+    edit->setText(QStringLiteral("0"));
+    edit->setFocus();
+    // Focus on showing selects the text, which the first key would replace.
+    keys(state, window, [&] { return edit->text(); }, [&] { edit->end(false); });
+}
+
+} // namespace
+
+BENCHMARK(windowKey)->Name("key_press/window")->Unit(benchmark::kMicrosecond);
+BENCHMARK(lineEditKey)->Name("key_press/QLineEdit")->Unit(benchmark::kMicrosecond);
