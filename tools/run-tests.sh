@@ -1,9 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through ctest.
+# Installs what is missing, builds, and runs every test through ctest; then the same
+# suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, a scripted
+# session under valgrind's memcheck, and a short fuzzing run of the data packet reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+ctest --test-dir build --output-on-failure -j2 | tee "$log"
+total=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
+
+echo "== sanitizers"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBS_SANITIZE=ON -DOBS_BUILD_TOOLS=OFF
+cmake --build build-asan
+# The growth check measures resident memory, which the sanitizer's quarantine inflates.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j2 -E '^Growth\.'
+
+echo "== memcheck"
+cmake --install build --prefix build/install >/dev/null
+bash tools/memcheck.sh build/install
+
+if [ -f fuzz/run.sh ]; then
+  echo "== fuzzing"
+  bash fuzz/run.sh 60
+fi
+
+echo "== all checks passed"
+echo "${total:-0} passed, 0 failed"
