@@ -241,11 +241,16 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
     const Qt::CaseSensitivity cs = (options & loCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QString key = platform::varToStr(value);
     const bool partial = options & loPartialKey;
+    const QMetaType textType = QMetaType::fromType<QString>();
     for (int pos = 0; pos < m_visible.size(); ++pos) {
         const QVariant &v = m_records.at(m_visible.at(pos)).at(field);
-        if (platform::varIsNull(v))
+        // Text, as codes are, is compared where it lies: a copy per record would cost
+        // more than the comparison in a long list.
+        const bool isText = v.metaType() == textType;
+        if (!isText && platform::varIsNull(v))
             continue;
-        const QString text = v.toString();
+        const QString converted = isText ? QString() : v.toString();
+        const QString &text = isText ? *static_cast<const QString *>(v.constData()) : converted;
         const bool match = partial ? text.startsWith(key, cs) : text.compare(key, cs) == 0;
         if (match) {
             m_current = pos;
