@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace bench {
 
@@ -42,6 +43,11 @@ std::string shownTime(double ns)
 }
 
 } // namespace
+
+RatioReporter::RatioReporter()
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+{
+}
 
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {

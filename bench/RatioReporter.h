@@ -14,6 +14,8 @@ namespace bench {
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Colours only on a terminal, so that a report kept in a file stays plain text.
+    RatioReporter();
     void ReportRuns(const std::vector<Run> &runs) override;
     void printTable(std::ostream &out, const std::string &machine) const;
 

@@ -12,4 +12,4 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBS_BUILD_BE
 cmake --build "$build" --target obsbench
 
 export QT_QPA_PLATFORM=offscreen
-"$build/bin/obsbench" --benchmark_color=false "$@" | tee "$build/bench-results.txt"
+"$build/bin/obsbench" "$@" | tee "$build/bench-results.txt"
