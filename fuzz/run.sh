@@ -8,6 +8,13 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 build=build-fuzz
 
+# libFuzzer's runtime comes in its own package, which clang only recommends.
+runtime="$(clang++ -print-resource-dir)/lib/linux/libclang_rt.fuzzer-$(uname -m).a"
+if [ ! -f "$runtime" ]; then
+  echo "packet fuzzer: libFuzzer's runtime is missing ($runtime); install libclang-rt-dev" >&2
+  exit 2
+fi
+
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build"
 
