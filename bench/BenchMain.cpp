@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     // Defaults first: flags given on the command line come later and win.
-    std::vector<char *> args{argv[0]};
+    std::vector<char *> args {argv[0]};
     char repetitions[] = "--benchmark_repetitions=5";
     char interleave[] = "--benchmark_enable_random_interleaving=true";
     char noAggregates[] = "--benchmark_report_aggregates_only=false";

@@ -21,7 +21,8 @@ void prepareHost()
     if (done)
         return;
     done = true;
-    QFile::copy(QStringLiteral(OBS_SAMPLES_DIR "/PARAMETROSLUM.CDS"), programDir.filePath(QStringLiteral("PARAMETROSLUM.CDS")));
+    QFile::copy(QStringLiteral(OBS_SAMPLES_DIR "/PARAMETROSLUM.CDS"),
+                programDir.filePath(QStringLiteral("PARAMETROSLUM.CDS")));
     platform::Application::setExeNameOverride(programDir.filePath(QStringLiteral("host")));
     host::SetMensagemHandler([](const host::MensagemArgs &) { ++g_messages; });
 }

@@ -8,7 +8,7 @@ namespace bench {
 
 std::string machineDescription()
 {
-    utsname names{};
+    utsname names {};
     const std::string arch = uname(&names) == 0 ? names.machine : "unknown architecture";
 
     std::string model = "unknown CPU";

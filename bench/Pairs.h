@@ -8,9 +8,9 @@ namespace bench {
 struct Pair
 {
     const char *title;
-    const char *ours;     // benchmark names, as registered
+    const char *ours; // benchmark names, as registered
     const char *baseline;
-    double goal;          // ours / baseline at most
+    double goal; // ours / baseline at most
 };
 
 std::span<const Pair> pairs();

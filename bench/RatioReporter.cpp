@@ -13,10 +13,14 @@ namespace {
 double toNanoseconds(double value, benchmark::TimeUnit unit)
 {
     switch (unit) {
-    case benchmark::kSecond: return value * 1e9;
-    case benchmark::kMillisecond: return value * 1e6;
-    case benchmark::kMicrosecond: return value * 1e3;
-    case benchmark::kNanosecond: break;
+    case benchmark::kSecond:
+        return value * 1e9;
+    case benchmark::kMillisecond:
+        return value * 1e6;
+    case benchmark::kMicrosecond:
+        return value * 1e3;
+    case benchmark::kNanosecond:
+        break;
     }
     return value;
 }
@@ -46,8 +50,7 @@ std::string shownTime(double ns)
 
 RatioReporter::RatioReporter()
     : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
-{
-}
+{ }
 
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {

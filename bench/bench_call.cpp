@@ -66,7 +66,7 @@ void moduleCall(benchmark::State &state)
         return;
     }
     const auto list = bench::sampleList();
-    const QVariantList left{QStringLiteral("Erro")};
+    const QVariantList left {QStringLiteral("Erro")};
     const int messagesBefore = bench::messagesShown();
     bench::PaintCounter paints;
     for (auto _ : state) {

@@ -92,7 +92,8 @@ void lineEditKey(benchmark::State &state)
     edit->setText(QStringLiteral("0"));
     edit->setFocus();
     // Focus on showing selects the text, which the first key would replace.
-    keys(state, window, [&] { return edit->text(); }, [&] { edit->end(false); });
+    keys(
+        state, window, [&] { return edit->text(); }, [&] { edit->end(false); });
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "HostSetup.h"
 
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/TClientDataSet.h"
 #include "host/TBlendedBitBtn.h"
+#include "host/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "platform/TLabel.h"
 

@@ -157,8 +157,10 @@ void TfrmObservacaoMod::buildControls()
 
     lblInformacao = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblInformacao")));
     lblDesc = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblDesc")));
-    const auto button = [this](const char *n) { return qobject_cast<host::TBlendedButton *>(control(QString::fromUtf8(n))); };
-    const auto bitBtn = [this](const char *n) { return qobject_cast<host::TBlendedBitBtn *>(control(QString::fromUtf8(n))); };
+    const auto button
+        = [this](const char *n) { return qobject_cast<host::TBlendedButton *>(control(QString::fromUtf8(n))); };
+    const auto bitBtn
+        = [this](const char *n) { return qobject_cast<host::TBlendedBitBtn *>(control(QString::fromUtf8(n))); };
     spdBackSpace = button("spdBackSpace");
     sbtCCdil = button("sbtCCdil");
     sbtCorrigir = bitBtn("sbtCorrigir");
@@ -345,7 +347,7 @@ void TfrmObservacaoMod::sbtPesquisaClick(QObject *)
             if (list)
                 list->SetFiltered(false);
         }
-    } filterOff{list};
+    } filterOff {list};
 
     if (list->IsEmpty()) {
         mostraMensagem(QStringLiteral("N_osb"), true);
@@ -374,8 +376,7 @@ void TfrmObservacaoMod::PreencheResultado()
     module::OleResult = platform::varArrayCreate(0, n);
     for (int i = 0; i < n; ++i) {
         if (!EmptyString(lblInformacao->Caption()))
-            platform::varArrayPut(module::OleResult, i,
-                                  list->FieldByName(list->GetField(i)->FieldName())->Value());
+            platform::varArrayPut(module::OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
     }
     // A text even when empty.
     const QString text = lblDesc->Caption();

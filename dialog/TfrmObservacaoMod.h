@@ -14,7 +14,7 @@ class TClientDataSet;
 class TMessages;
 class TBlendedButton;
 class TBlendedBitBtn;
-}
+} // namespace host
 
 namespace dialog {
 
@@ -57,7 +57,7 @@ public:
     QWidget *control(const QString &name) const { return m_controls.value(name); }
 
     platform::TLabel *lblInformacao = nullptr; // the code field
-    platform::TLabel *lblDesc = nullptr;       // the description field
+    platform::TLabel *lblDesc = nullptr; // the description field
     host::TMessages *msgPadrao = nullptr;
     std::unique_ptr<host::TClientDataSet> cdsParametrosLum;
 

@@ -19,18 +19,24 @@ constexpr QRgb clNavy = 0x000080;
 constexpr QRgb clWindowText = clBlack;
 constexpr QRgb clWindow = clWhite;
 constexpr QRgb kOrangeBrown = 0xCC5B2C; // colour reference 2907084
-constexpr QRgb kLightGrey = 0xCCCCCC;   // colour reference 13421772
+constexpr QRgb kLightGrey = 0xCCCCCC; // colour reference 13421772
 // The code bar and keyboard panel fills are ours to choose: a pale grey that sets the
 // keys off from the white field.
 constexpr QRgb kPanel = 0xEBEBEB;
 
 // The character keys' grid: 60 x 53 keys with 1-pixel gaps.
-constexpr int colLeft(int c) { return 13 + 61 * (c - 1); }
-constexpr int rowTop(int r) { return 203 + 54 * (r - 1); }
+constexpr int colLeft(int c)
+{
+    return 13 + 61 * (c - 1);
+}
+constexpr int rowTop(int r)
+{
+    return 203 + 54 * (r - 1);
+}
 
 constexpr ControlDesc charKey(const char *name, const char *caption, int col, int row, int tag)
 {
-    ControlDesc d{ControlClass::TBlendedButton, name, QRect(colLeft(col), rowTop(row), 60, 53)};
+    ControlDesc d {ControlClass::TBlendedButton, name, QRect(colLeft(col), rowTop(row), 60, 53)};
     d.caption = caption;
     d.font = {"Arial", 24, false};
     d.fontColor = clWhite;
@@ -45,8 +51,8 @@ constexpr ControlDesc charKey(const char *name, const char *caption, int col, in
     return d;
 }
 
-constexpr ControlDesc commandKey(ControlClass cls, const char *name, QRect bounds, const char *caption,
-                                 int fontSize, bool bold, ClickHandler onClick)
+constexpr ControlDesc commandKey(ControlClass cls, const char *name, QRect bounds, const char *caption, int fontSize,
+                                 bool bold, ClickHandler onClick)
 {
     ControlDesc d = charKey(name, caption, 1, 1, 0);
     d.cls = cls;
@@ -84,7 +90,7 @@ constexpr ControlDesc withLayout(ControlDesc d, ButtonLayout layout)
 
 constexpr ControlDesc rectShape(const char *name, QRect bounds, QRgb fill, QRgb pen, int penWidth)
 {
-    ControlDesc d{ControlClass::TShape, name, bounds};
+    ControlDesc d {ControlClass::TShape, name, bounds};
     d.color = fill;
     d.penColor = pen;
     d.penWidth = penWidth;
@@ -93,7 +99,7 @@ constexpr ControlDesc rectShape(const char *name, QRect bounds, QRgb fill, QRgb 
 
 constexpr ControlDesc blendedShape(const char *name, QRect bounds)
 {
-    ControlDesc d{ControlClass::TBlendedShape, name, bounds};
+    ControlDesc d {ControlClass::TBlendedShape, name, bounds};
     d.color = kPanel;
     d.roundRect = true;
     return d;
@@ -102,7 +108,7 @@ constexpr ControlDesc blendedShape(const char *name, QRect bounds)
 constexpr ControlDesc label(const char *name, QRect bounds, const char *caption, FontDesc font, QRgb fontColor,
                             bool autoSize, bool wordWrap)
 {
-    ControlDesc d{ControlClass::TLabel, name, bounds};
+    ControlDesc d {ControlClass::TLabel, name, bounds};
     d.caption = caption;
     d.font = font;
     d.fontColor = fontColor;
@@ -170,16 +176,15 @@ constexpr std::array<ControlDesc, 52> kControls = {
                            2, -5),
                  clWhite, clSilver),
     withGlyph(commandKey(BitBtn, "sbtSair", QRect(13, 419, 121, 53), "Sair", 21, false, &F::sbtSairClick), 3),
-    withAccessible(withDisabled(commandKey(Button, "sbtEspaco", QRect(135, 419, 304, 53), "", 24, false,
-                                           &F::sbtEspacoClick),
-                                clWhite, clSilver),
-                   "Espaço"),
+    withAccessible(
+        withDisabled(commandKey(Button, "sbtEspaco", QRect(135, 419, 304, 53), "", 24, false, &F::sbtEspacoClick),
+                     clWhite, clSilver),
+        "Espaço"),
     charKey("sbtX", "X", 2, 4, 88),
     withLayout(commandKey(BitBtn, "sbtEnter", QRect(624, 257, 90, 160), "Enter", 21, false, &F::sbtEnterClick),
                ButtonLayout::GlyphTop),
     commandKey(BitBtn, "spbConfirmar", QRect(580, 419, 134, 53), "Confirmar", 21, false, &F::spbConfirmarClick),
-    withGlyph(commandKey(BitBtn, "sbtEditaDesc", QRect(440, 419, 139, 53), "Editar", 21, false,
-                         &F::sbtEditaDescClick),
+    withGlyph(commandKey(BitBtn, "sbtEditaDesc", QRect(440, 419, 139, 53), "Editar", 21, false, &F::sbtEditaDescClick),
               4),
 };
 

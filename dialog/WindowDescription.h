@@ -28,20 +28,20 @@ struct ControlDesc
 {
     ControlClass cls;
     const char *name;
-    QRect bounds;                 // left, top, width, height at 96 pixels per inch
-    const char *caption = "";     // UTF-8
-    const char *accessible = "";  // accessible name where the caption does not say it
+    QRect bounds; // left, top, width, height at 96 pixels per inch
+    const char *caption = ""; // UTF-8
+    const char *accessible = ""; // accessible name where the caption does not say it
     FontDesc font;
     QRgb fontColor = 0xFFFFFF;
-    QRgb color = 0x808080;        // face or fill
+    QRgb color = 0x808080; // face or fill
     QRgb downColor = 0x000000;
     QRgb downFontColor = 0xFFFFFF;
     QRgb disabledColor = 0x808080;
     QRgb disabledFontColor = 0xC0C0C0;
     QRgb penColor = 0;
-    int penWidth = 0;             // 0: no outline
+    int penWidth = 0; // 0: no outline
     bool roundRect = false;
-    int glyph = 0;                // picture 1..4, 0 none
+    int glyph = 0; // picture 1..4, 0 none
     host::ButtonLayout layout = host::ButtonLayout::GlyphLeft;
     int spacing = 4;
     int tag = 0;

@@ -11,8 +11,7 @@ namespace {
 
 [[noreturn]] void broken(const char *what, const QString &detail = QString())
 {
-    std::fprintf(stderr, "packet_fuzzer: %s%s%s\n", what, detail.isEmpty() ? "" : ": ",
-                 qUtf8Printable(detail));
+    std::fprintf(stderr, "packet_fuzzer: %s%s%s\n", what, detail.isEmpty() ? "" : ": ", qUtf8Printable(detail));
     std::abort();
 }
 

@@ -70,24 +70,41 @@ void mapCp1252High(QString &text)
 QLatin1String typeName(FieldType type)
 {
     switch (type) {
-    case FieldType::String: return QLatin1String("string");
-    case FieldType::WideString: return QLatin1String("string.uni");
-    case FieldType::Int8: return QLatin1String("i1");
-    case FieldType::Int16: return QLatin1String("i2");
-    case FieldType::Int32: return QLatin1String("i4");
-    case FieldType::Int64: return QLatin1String("i8");
-    case FieldType::UInt8: return QLatin1String("ui1");
-    case FieldType::UInt16: return QLatin1String("ui2");
-    case FieldType::UInt32: return QLatin1String("ui4");
-    case FieldType::Float32: return QLatin1String("r4");
+    case FieldType::String:
+        return QLatin1String("string");
+    case FieldType::WideString:
+        return QLatin1String("string.uni");
+    case FieldType::Int8:
+        return QLatin1String("i1");
+    case FieldType::Int16:
+        return QLatin1String("i2");
+    case FieldType::Int32:
+        return QLatin1String("i4");
+    case FieldType::Int64:
+        return QLatin1String("i8");
+    case FieldType::UInt8:
+        return QLatin1String("ui1");
+    case FieldType::UInt16:
+        return QLatin1String("ui2");
+    case FieldType::UInt32:
+        return QLatin1String("ui4");
+    case FieldType::Float32:
+        return QLatin1String("r4");
     case FieldType::Float64:
-    case FieldType::Currency: return QLatin1String("r8");
-    case FieldType::Fixed: return QLatin1String("fixed");
-    case FieldType::Boolean: return QLatin1String("boolean");
-    case FieldType::Date: return QLatin1String("date");
-    case FieldType::Time: return QLatin1String("time");
-    case FieldType::DateTime: return QLatin1String("dateTime");
-    case FieldType::SQLDateTime: return QLatin1String("SQLdateTime");
+    case FieldType::Currency:
+        return QLatin1String("r8");
+    case FieldType::Fixed:
+        return QLatin1String("fixed");
+    case FieldType::Boolean:
+        return QLatin1String("boolean");
+    case FieldType::Date:
+        return QLatin1String("date");
+    case FieldType::Time:
+        return QLatin1String("time");
+    case FieldType::DateTime:
+        return QLatin1String("dateTime");
+    case FieldType::SQLDateTime:
+        return QLatin1String("SQLdateTime");
     }
     return QLatin1String("string");
 }
@@ -95,11 +112,10 @@ QLatin1String typeName(FieldType type)
 std::optional<FieldType> typeFromName(QStringView name, QStringView subtype)
 {
     static const FieldType all[] = {
-        FieldType::String, FieldType::WideString, FieldType::Int8,    FieldType::Int16,
-        FieldType::Int32,  FieldType::Int64,      FieldType::UInt8,   FieldType::UInt16,
-        FieldType::UInt32, FieldType::Float32,    FieldType::Float64, FieldType::Fixed,
-        FieldType::Boolean, FieldType::Date,      FieldType::Time,    FieldType::DateTime,
-        FieldType::SQLDateTime,
+        FieldType::String,   FieldType::WideString,  FieldType::Int8,    FieldType::Int16,  FieldType::Int32,
+        FieldType::Int64,    FieldType::UInt8,       FieldType::UInt16,  FieldType::UInt32, FieldType::Float32,
+        FieldType::Float64,  FieldType::Fixed,       FieldType::Boolean, FieldType::Date,   FieldType::Time,
+        FieldType::DateTime, FieldType::SQLDateTime,
     };
     for (FieldType type : all) {
         if (!is(name, typeName(type)))
@@ -114,14 +130,36 @@ std::optional<FieldType> typeFromName(QStringView name, QStringView subtype)
 bool isIntegerType(FieldType type, qlonglong *min, qlonglong *max)
 {
     switch (type) {
-    case FieldType::Int8: *min = -128; *max = 127; return true;
-    case FieldType::Int16: *min = -32768; *max = 32767; return true;
-    case FieldType::Int32: *min = std::numeric_limits<qint32>::min(); *max = std::numeric_limits<qint32>::max(); return true;
-    case FieldType::Int64: *min = std::numeric_limits<qint64>::min(); *max = std::numeric_limits<qint64>::max(); return true;
-    case FieldType::UInt8: *min = 0; *max = 255; return true;
-    case FieldType::UInt16: *min = 0; *max = 65535; return true;
-    case FieldType::UInt32: *min = 0; *max = std::numeric_limits<quint32>::max(); return true;
-    default: return false;
+    case FieldType::Int8:
+        *min = -128;
+        *max = 127;
+        return true;
+    case FieldType::Int16:
+        *min = -32768;
+        *max = 32767;
+        return true;
+    case FieldType::Int32:
+        *min = std::numeric_limits<qint32>::min();
+        *max = std::numeric_limits<qint32>::max();
+        return true;
+    case FieldType::Int64:
+        *min = std::numeric_limits<qint64>::min();
+        *max = std::numeric_limits<qint64>::max();
+        return true;
+    case FieldType::UInt8:
+        *min = 0;
+        *max = 255;
+        return true;
+    case FieldType::UInt16:
+        *min = 0;
+        *max = 65535;
+        return true;
+    case FieldType::UInt32:
+        *min = 0;
+        *max = std::numeric_limits<quint32>::max();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -154,8 +192,8 @@ std::optional<QDate> parseDate(QStringView s)
 std::optional<QTime> parseTime(QStringView s)
 {
     int h = 0, m = 0, sec = 0, ms = 0;
-    if (s.size() < 8 || s.at(2) != u':' || s.at(5) != u':' || !digitsAt(s, 0, 2, &h)
-        || !digitsAt(s, 3, 2, &m) || !digitsAt(s, 6, 2, &sec))
+    if (s.size() < 8 || s.at(2) != u':' || s.at(5) != u':' || !digitsAt(s, 0, 2, &h) || !digitsAt(s, 3, 2, &m)
+        || !digitsAt(s, 6, 2, &sec))
         return std::nullopt;
     const QStringView rest = s.mid(8);
     if (rest.size() == 4 && rest.at(0) == u'.') {
@@ -409,7 +447,8 @@ void readField(QXmlStreamReader &xml, Fields &fields, QSet<QString> &names)
     }
 
     if (is(attrName, QLatin1String("RowState")))
-        fail(QStringLiteral("o nome de atributo do campo '%1' é RowState, reservado ao estado das linhas").arg(def.name));
+        fail(QStringLiteral("o nome de atributo do campo '%1' é RowState, reservado ao estado das linhas")
+                 .arg(def.name));
     const QString attrKey = attrName.toCaseFolded();
     const QString nameKey = def.name.toCaseFolded();
     if (fields.byAttribute.contains(attrKey) || names.contains(nameKey))
@@ -1010,7 +1049,8 @@ void TClientDataSet::LoadFromFile(const QString &fileName)
         throw EDatabaseError(readFailure(fileName, QStringLiteral("não é um arquivo")));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EDatabaseError(readFailure(fileName, QStringLiteral("não foi possível abri-lo (%1)").arg(file.errorString())));
+        throw EDatabaseError(
+            readFailure(fileName, QStringLiteral("não foi possível abri-lo (%1)").arg(file.errorString())));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw EDatabaseError(readFailure(fileName, QStringLiteral("falha de leitura (%1)").arg(file.errorString())));

@@ -110,11 +110,10 @@ void MensagemPadrao(const MensagemArgs &args)
     box.exec();
 }
 
-void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1, const QString &opcao2,
-              TTipoMsg tipo, const QString &complemento, const QString &idEsquema, int ajuda,
-              TClientDataSet *dados)
+void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1, const QString &opcao2, TTipoMsg tipo,
+              const QString &complemento, const QString &idEsquema, int ajuda, TClientDataSet *dados)
 {
-    const MensagemArgs args{texto, titulo, opcao1, opcao2, tipo, complemento, idEsquema, ajuda, dados};
+    const MensagemArgs args {texto, titulo, opcao1, opcao2, tipo, complemento, idEsquema, ajuda, dados};
     if (handler())
         handler()(args);
     else

@@ -26,9 +26,9 @@ struct MensagemArgs
 };
 
 // Shows a message to the operator and returns once it has been dismissed.
-OBSHOST_EXPORT void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1,
-                             const QString &opcao2, TTipoMsg tipo, const QString &complemento,
-                             const QString &idEsquema, int ajuda, TClientDataSet *dados);
+OBSHOST_EXPORT void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1, const QString &opcao2,
+                             TTipoMsg tipo, const QString &complemento, const QString &idEsquema, int ajuda,
+                             TClientDataSet *dados);
 
 // A host may see every message: its handler runs in place of the default box and may
 // call MensagemPadrao itself to still show it. An empty handler restores the default.

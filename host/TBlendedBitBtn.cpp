@@ -1,8 +1,8 @@
 #include "host/TBlendedBitBtn.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -44,7 +44,8 @@ double channelAlpha(int c, int k)
     return 0.0;
 }
 
-struct Wrapped {
+struct Wrapped
+{
     QStringList lines;
     qreal indent = 0; // leading blanks when the caption is broken into lines
 };
@@ -93,8 +94,7 @@ Wrapped wrapCaption(const QString &caption, const QFontMetricsF &fm, qreal room,
 
 TBlendedBitBtn::TBlendedBitBtn(QWidget *parent)
     : TBlendedButton(parent)
-{
-}
+{ }
 
 QImage TBlendedBitBtn::backgroundToAlpha(const QImage &glyph)
 {
@@ -201,8 +201,7 @@ TBlendedBitBtn::Placement TBlendedBitBtn::placement() const
         const bool glyphFirst = m_layout == ButtonLayout::GlyphLeft;
         glyphAt = QPointF(glyphFirst ? left : left + block.width() + gap,
                           inner.top() + (inner.height() - glyph.height()) / 2);
-        textAt = QPointF(glyphFirst ? left + glyph.width() + gap : left,
-                         (height() - block.height()) / 2.0);
+        textAt = QPointF(glyphFirst ? left + glyph.width() + gap : left, (height() - block.height()) / 2.0);
     }
     if (hasGlyph)
         out.glyph = QRectF(glyphAt, glyph);

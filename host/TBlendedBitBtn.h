@@ -22,11 +22,12 @@ class OBSHOST_EXPORT TBlendedBitBtn : public TBlendedButton
 
 public:
     // Where paintEvent puts things, in logical pixels.
-    struct Placement {
-        QRectF glyph;              // empty without a picture
-        QStringList lines;         // caption lines, top to bottom
-        QList<QPointF> baselines;  // left end of each line's baseline
-        QRectF text;               // the caption block
+    struct Placement
+    {
+        QRectF glyph; // empty without a picture
+        QStringList lines; // caption lines, top to bottom
+        QList<QPointF> baselines; // left end of each line's baseline
+        QRectF text; // the caption block
     };
 
     explicit TBlendedBitBtn(QWidget *parent = nullptr);
@@ -54,7 +55,7 @@ protected:
 private:
     void paintGlyph(QPainter &p, const QRectF &at);
 
-    QImage m_glyph;       // as given
+    QImage m_glyph; // as given
     QImage m_transparent; // background keyed out, premultiplied
     // The picture as last drawn: scaled to the device and tinted when disabled.
     QImage m_drawn;

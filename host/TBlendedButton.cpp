@@ -25,12 +25,30 @@ void TBlendedButton::setColorMember(QColor &member, const QColor &c)
     update();
 }
 
-void TBlendedButton::SetColor(const QColor &c) { setColorMember(m_color, c); }
-void TBlendedButton::SetFontColor(const QColor &c) { setColorMember(m_fontColor, c); }
-void TBlendedButton::SetDownColor(const QColor &c) { setColorMember(m_downColor, c); }
-void TBlendedButton::SetDownFontColor(const QColor &c) { setColorMember(m_downFontColor, c); }
-void TBlendedButton::SetDisabledColor(const QColor &c) { setColorMember(m_disabledColor, c); }
-void TBlendedButton::SetDisabledFontColor(const QColor &c) { setColorMember(m_disabledFontColor, c); }
+void TBlendedButton::SetColor(const QColor &c)
+{
+    setColorMember(m_color, c);
+}
+void TBlendedButton::SetFontColor(const QColor &c)
+{
+    setColorMember(m_fontColor, c);
+}
+void TBlendedButton::SetDownColor(const QColor &c)
+{
+    setColorMember(m_downColor, c);
+}
+void TBlendedButton::SetDownFontColor(const QColor &c)
+{
+    setColorMember(m_downFontColor, c);
+}
+void TBlendedButton::SetDisabledColor(const QColor &c)
+{
+    setColorMember(m_disabledColor, c);
+}
+void TBlendedButton::SetDisabledFontColor(const QColor &c)
+{
+    setColorMember(m_disabledFontColor, c);
+}
 
 QColor TBlendedButton::faceColor() const
 {

@@ -16,8 +16,7 @@ namespace host {
 TField::TField(TClientDataSet *table, int index)
     : m_table(table)
     , m_index(index)
-{
-}
+{ }
 
 QString TField::FieldName() const
 {
@@ -78,8 +77,8 @@ int TField::AsInteger() const
         break;
     }
     if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        throw EConvertError(QStringLiteral("'%1' não é um valor inteiro válido para o campo '%2'.")
-                                .arg(v.toString(), FieldName()));
+        throw EConvertError(
+            QStringLiteral("'%1' não é um valor inteiro válido para o campo '%2'.").arg(v.toString(), FieldName()));
     return int(n);
 }
 
@@ -155,9 +154,8 @@ void TClientDataSet::AppendRecord(const QVariantList &values)
 {
     checkActive();
     if (values.size() > FieldCount())
-        throw EDatabaseError(QStringLiteral("Registro com %1 valores numa tabela de %2 campos.")
-                                 .arg(values.size())
-                                 .arg(FieldCount()));
+        throw EDatabaseError(
+            QStringLiteral("Registro com %1 valores numa tabela de %2 campos.").arg(values.size()).arg(FieldCount()));
     QVariantList record;
     record.reserve(FieldCount());
     for (int i = 0; i < FieldCount(); ++i) {

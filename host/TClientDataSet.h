@@ -14,23 +14,23 @@ namespace host {
 
 // Field types of the data packet format; the comment gives the packet's own name.
 enum class FieldType {
-    String,      // string
-    WideString,  // string.uni
-    Int8,        // i1
-    Int16,       // i2
-    Int32,       // i4
-    Int64,       // i8
-    UInt8,       // ui1
-    UInt16,      // ui2
-    UInt32,      // ui4
-    Float32,     // r4
-    Float64,     // r8
-    Currency,    // r8 with SUBTYPE="Money"
-    Fixed,       // fixed (BCD)
-    Boolean,     // boolean
-    Date,        // date
-    Time,        // time
-    DateTime,    // dateTime
+    String, // string
+    WideString, // string.uni
+    Int8, // i1
+    Int16, // i2
+    Int32, // i4
+    Int64, // i8
+    UInt8, // ui1
+    UInt16, // ui2
+    UInt32, // ui4
+    Float32, // r4
+    Float64, // r8
+    Currency, // r8 with SUBTYPE="Money"
+    Fixed, // fixed (BCD)
+    Boolean, // boolean
+    Date, // date
+    Time, // time
+    DateTime, // dateTime
     SQLDateTime, // SQLdateTime
 };
 
@@ -38,7 +38,7 @@ struct FieldDef
 {
     QString name;
     FieldType type = FieldType::String;
-    int width = 0;    // WIDTH: text length, or precision of a fixed field
+    int width = 0; // WIDTH: text length, or precision of a fixed field
     int decimals = 0; // DECIMALS
     bool required = false;
     friend bool operator==(const FieldDef &, const FieldDef &) = default;
@@ -151,7 +151,7 @@ private:
     std::vector<std::unique_ptr<TField>> m_fields;
     QVector<QVariantList> m_records;
     QVector<int> m_visible; // indexes into m_records
-    int m_current = -1;     // index into m_visible
+    int m_current = -1; // index into m_visible
     bool m_active = false;
     bool m_filtered = false;
 };

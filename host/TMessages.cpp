@@ -6,8 +6,7 @@ namespace host {
 
 TMessages::TMessages(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QString TMessages::Msg(const QString &key) const
 {

@@ -16,10 +16,10 @@ class TfrmObservacaoMod;
 namespace module {
 
 extern dialog::TfrmObservacaoMod *frmObservacaoMod; // the window of the call in progress
-extern QString stCaption;                           // caption of the last call
-extern host::TClientDataSet *ClientDataSet;         // the caller's list, borrowed
-extern QVariant OleResult;                          // result array of the last command
-extern bool boCriado;                               // a window is built for this call
+extern QString stCaption; // caption of the last call
+extern host::TClientDataSet *ClientDataSet; // the caller's list, borrowed
+extern QVariant OleResult; // result array of the last command
+extern bool boCriado; // a window is built for this call
 
 // Set when the exit or confirm command has stored this call's result; a window closed
 // any other way leaves it false and the entry answers "Erro".

@@ -13,7 +13,7 @@ ExceptionReporter &reporter()
     static ExceptionReporter r;
     return r;
 }
-}
+} // namespace
 
 void processMessages()
 {

@@ -22,8 +22,7 @@ OBSHOST_EXPORT void setExceptionReporter(ExceptionReporter reporter);
 OBSHOST_EXPORT void handleException(std::exception_ptr error) noexcept;
 
 // Runs fn; an exception it throws is reported and goes no further.
-template<typename Fn>
-void guarded(Fn &&fn) noexcept
+template<typename Fn> void guarded(Fn &&fn) noexcept
 {
     try {
         fn();

@@ -7,8 +7,7 @@ namespace platform {
 Exception::Exception(QString message)
     : m_message(std::move(message))
     , m_utf8(m_message.toUtf8())
-{
-}
+{ }
 
 QString exceptionMessage(std::exception_ptr error)
 {

@@ -15,62 +15,108 @@ quint16 virtualKeyFromQt(int key, bool keypad)
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return quint16(vk::F1 + (key - Qt::Key_F1));
     switch (key) {
-    case Qt::Key_Backspace: return vk::Back;
+    case Qt::Key_Backspace:
+        return vk::Back;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return vk::Tab;
+    case Qt::Key_Backtab:
+        return vk::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return vk::Return;
-    case Qt::Key_Shift: return vk::Shift;
-    case Qt::Key_Control: return vk::Control;
+    case Qt::Key_Enter:
+        return vk::Return;
+    case Qt::Key_Shift:
+        return vk::Shift;
+    case Qt::Key_Control:
+        return vk::Control;
     case Qt::Key_Alt:
-    case Qt::Key_AltGr: return vk::Menu;
-    case Qt::Key_Pause: return vk::Pause;
-    case Qt::Key_CapsLock: return vk::Capital;
-    case Qt::Key_Escape: return vk::Escape;
-    case Qt::Key_Space: return vk::Space;
-    case Qt::Key_PageUp: return vk::Prior;
-    case Qt::Key_PageDown: return vk::Next;
-    case Qt::Key_End: return vk::End;
-    case Qt::Key_Home: return vk::Home;
-    case Qt::Key_Left: return vk::Left;
-    case Qt::Key_Up: return vk::Up;
-    case Qt::Key_Right: return vk::Right;
-    case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Insert: return vk::Insert;
-    case Qt::Key_Delete: return vk::Delete;
-    case Qt::Key_Asterisk: return keypad ? vk::Multiply : quint16(0x38);
-    case Qt::Key_Plus: return keypad ? vk::Add : vk::OemPlus;
-    case Qt::Key_Minus: return keypad ? vk::Subtract : vk::OemMinus;
-    case Qt::Key_Period: return keypad ? vk::Decimal : vk::OemPeriod;
-    case Qt::Key_Slash: return keypad ? vk::Divide : vk::OemSlash;
-    case Qt::Key_Equal: return vk::OemPlus;
-    case Qt::Key_Comma: return vk::OemComma;
+    case Qt::Key_AltGr:
+        return vk::Menu;
+    case Qt::Key_Pause:
+        return vk::Pause;
+    case Qt::Key_CapsLock:
+        return vk::Capital;
+    case Qt::Key_Escape:
+        return vk::Escape;
+    case Qt::Key_Space:
+        return vk::Space;
+    case Qt::Key_PageUp:
+        return vk::Prior;
+    case Qt::Key_PageDown:
+        return vk::Next;
+    case Qt::Key_End:
+        return vk::End;
+    case Qt::Key_Home:
+        return vk::Home;
+    case Qt::Key_Left:
+        return vk::Left;
+    case Qt::Key_Up:
+        return vk::Up;
+    case Qt::Key_Right:
+        return vk::Right;
+    case Qt::Key_Down:
+        return vk::Down;
+    case Qt::Key_Insert:
+        return vk::Insert;
+    case Qt::Key_Delete:
+        return vk::Delete;
+    case Qt::Key_Asterisk:
+        return keypad ? vk::Multiply : quint16(0x38);
+    case Qt::Key_Plus:
+        return keypad ? vk::Add : vk::OemPlus;
+    case Qt::Key_Minus:
+        return keypad ? vk::Subtract : vk::OemMinus;
+    case Qt::Key_Period:
+        return keypad ? vk::Decimal : vk::OemPeriod;
+    case Qt::Key_Slash:
+        return keypad ? vk::Divide : vk::OemSlash;
+    case Qt::Key_Equal:
+        return vk::OemPlus;
+    case Qt::Key_Comma:
+        return vk::OemComma;
     case Qt::Key_Semicolon:
-    case Qt::Key_Colon: return vk::OemSemicolon;
-    case Qt::Key_Question: return vk::OemSlash;
-    case Qt::Key_Underscore: return vk::OemMinus;
+    case Qt::Key_Colon:
+        return vk::OemSemicolon;
+    case Qt::Key_Question:
+        return vk::OemSlash;
+    case Qt::Key_Underscore:
+        return vk::OemMinus;
     case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde: return vk::OemTilde;
+    case Qt::Key_AsciiTilde:
+        return vk::OemTilde;
     case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft: return vk::OemOpenBracket;
+    case Qt::Key_BraceLeft:
+        return vk::OemOpenBracket;
     case Qt::Key_Backslash:
-    case Qt::Key_Bar: return vk::OemBackslash;
+    case Qt::Key_Bar:
+        return vk::OemBackslash;
     case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight: return vk::OemCloseBracket;
+    case Qt::Key_BraceRight:
+        return vk::OemCloseBracket;
     case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl: return vk::OemQuote;
+    case Qt::Key_QuoteDbl:
+        return vk::OemQuote;
     // Shifted digits on a US layout still come from the digit keys.
-    case Qt::Key_Exclam: return quint16('1');
-    case Qt::Key_At: return quint16('2');
-    case Qt::Key_NumberSign: return quint16('3');
-    case Qt::Key_Dollar: return quint16('4');
-    case Qt::Key_Percent: return quint16('5');
-    case Qt::Key_AsciiCircum: return quint16('6');
-    case Qt::Key_Ampersand: return quint16('7');
-    case Qt::Key_ParenLeft: return quint16('9');
-    case Qt::Key_ParenRight: return quint16('0');
-    case Qt::Key_Ccedilla: return vk::OemSemicolon; // where a Portuguese layout has it
-    default: break;
+    case Qt::Key_Exclam:
+        return quint16('1');
+    case Qt::Key_At:
+        return quint16('2');
+    case Qt::Key_NumberSign:
+        return quint16('3');
+    case Qt::Key_Dollar:
+        return quint16('4');
+    case Qt::Key_Percent:
+        return quint16('5');
+    case Qt::Key_AsciiCircum:
+        return quint16('6');
+    case Qt::Key_Ampersand:
+        return quint16('7');
+    case Qt::Key_ParenLeft:
+        return quint16('9');
+    case Qt::Key_ParenRight:
+        return quint16('0');
+    case Qt::Key_Ccedilla:
+        return vk::OemSemicolon; // where a Portuguese layout has it
+    default:
+        break;
     }
     // Other Latin letters (é, ã, ...) sit on OEM keys whose code depends on the layout.
     if (key >= Qt::Key_Agrave && key <= Qt::Key_ydiaeresis)

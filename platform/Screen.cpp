@@ -8,7 +8,7 @@ namespace platform::Screen {
 namespace {
 int g_shape = crDefault;
 int g_pushed = 0; // override cursors we pushed and must pop
-}
+} // namespace
 
 void setCursor(int shape)
 {

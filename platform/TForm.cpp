@@ -79,8 +79,7 @@ void TForm::deliverKey(quint16 key, ShiftState shift, std::optional<char> charac
 void TForm::keyPressEvent(QKeyEvent *e)
 {
     e->accept();
-    deliverKey(virtualKey(*e), shiftState(e->modifiers(), QApplication::mouseButtons()),
-               typedCharacter(*e));
+    deliverKey(virtualKey(*e), shiftState(e->modifiers(), QApplication::mouseButtons()), typedCharacter(*e));
 }
 
 void TForm::closeEvent(QCloseEvent *e)

@@ -10,9 +10,18 @@
 // holding nullptr, so the two stay distinct the way the host's variants keep them.
 namespace platform {
 
-inline QVariant varEmpty() { return QVariant(); }
-inline QVariant varNull() { return QVariant::fromValue(nullptr); }
-inline bool varIsEmpty(const QVariant &v) { return !v.isValid(); }
+inline QVariant varEmpty()
+{
+    return QVariant();
+}
+inline QVariant varNull()
+{
+    return QVariant::fromValue(nullptr);
+}
+inline bool varIsEmpty(const QVariant &v)
+{
+    return !v.isValid();
+}
 OBSHOST_EXPORT bool varIsNull(const QVariant &v);
 
 // Text of a variant: empty and null give "".

@@ -27,8 +27,14 @@ void touch(TfrmObservacaoMod &f, const QString &code)
     }
 }
 
-QString code(TfrmObservacaoMod &f) { return f.lblInformacao->Caption(); }
-QString desc(TfrmObservacaoMod &f) { return f.lblDesc->Caption(); }
+QString code(TfrmObservacaoMod &f)
+{
+    return f.lblInformacao->Caption();
+}
+QString desc(TfrmObservacaoMod &f)
+{
+    return f.lblDesc->Caption();
+}
 
 QVariantList items(const QVariant &v)
 {
@@ -199,7 +205,7 @@ TEST_F(Commands, UnknownCodeEmptiesTheFieldAndNamesTheCaption)
         EXPECT_EQ(m.dados, nullptr);
     }
     // Closed by the harness, not by a command: the operator left.
-    EXPECT_EQ(items(r), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(items(r), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Commands, CaptionIsInsertedVerbatim)
@@ -233,7 +239,7 @@ TEST_F(Commands, ExitAfterComposingReturnsOnlyErro)
         f.sbtSair->click();
     });
     EXPECT_FALSE(h.leftOpen);
-    EXPECT_EQ(items(r), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(items(r), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Commands, EditReplacesTheTextAndEmptyTextThenConfirmAsksForTheCode)
@@ -251,10 +257,10 @@ TEST_F(Commands, EditReplacesTheTextAndEmptyTextThenConfirmAsksForTheCode)
     });
     ASSERT_EQ(h.editaCalls.size(), 1);
     EXPECT_EQ(h.editaCalls[0].text, QStringLiteral(" Sem cebola;"));
-    EXPECT_EQ(h.editaCalls[0].args, (QVector<int>{0, 11, 22, 33}));
+    EXPECT_EQ(h.editaCalls[0].args, (QVector<int> {0, 11, 22, 33}));
     EXPECT_EQ(after, QString());
     EXPECT_TRUE(h.leftOpen);
-    EXPECT_EQ(messageTexts(h.messages), QStringList{QStringLiteral("Código deve ser informado.")});
+    EXPECT_EQ(messageTexts(h.messages), QStringList {QStringLiteral("Código deve ser informado.")});
 }
 
 TEST_F(Commands, EditedTextIsWhatConfirmReturns)
@@ -290,7 +296,7 @@ TEST_F(Commands, SearchAddsTheChosenRecordAndSwitchesFilteringOff)
     });
     ASSERT_EQ(h.pesquisaCalls.size(), 1);
     EXPECT_EQ(h.pesquisaCalls[0].list, list.get());
-    EXPECT_EQ(h.pesquisaCalls[0].args, (QVector<int>{0, 0, 11, 22, 33, 55, 0}));
+    EXPECT_EQ(h.pesquisaCalls[0].args, (QVector<int> {0, 0, 11, 22, 33, 55, 0}));
     EXPECT_EQ(shown, QStringLiteral("AB - Com açúcar"));
     EXPECT_EQ(text, QStringLiteral(" Com açúcar à parte;")); // DSOCORR, not field 1
     EXPECT_FALSE(list->Filtered());
@@ -323,7 +329,7 @@ TEST_F(Commands, SearchOverAnEmptyListSaysSoWithoutOpeningTheSearch)
     list->SetFiltered(true); // the host hands it over filtered down to nothing
     h.call(list.get(), caption, [&](TfrmObservacaoMod &f) { f.sbtPesquisa->click(); });
     EXPECT_TRUE(h.pesquisaCalls.isEmpty());
-    EXPECT_EQ(messageTexts(h.messages), QStringList{QStringLiteral("Não existe nenhum(a) Observação cadastrado(a).")});
+    EXPECT_EQ(messageTexts(h.messages), QStringList {QStringLiteral("Não existe nenhum(a) Observação cadastrado(a).")});
     EXPECT_FALSE(list->Filtered());
 }
 
@@ -352,7 +358,7 @@ TEST_F(Commands, SearchErrorReachesTheOperatorLeavesWindowUsableAndListUnfiltere
     ASSERT_EQ(h.messages.size(), 1);
     EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("DSOCORR")));
     EXPECT_FALSE(bare.Filtered());
-    EXPECT_EQ(items(r), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(items(r), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Commands, ListWithoutFieldsConfirmedOnTextGivesOneElement)
@@ -364,7 +370,7 @@ TEST_F(Commands, ListWithoutFieldsConfirmedOnTextGivesOneElement)
         f.sbtEditaDesc->click();
         f.spbConfirmar->click();
     });
-    EXPECT_EQ(items(r), QVariantList{QStringLiteral("Só texto")});
+    EXPECT_EQ(items(r), QVariantList {QStringLiteral("Só texto")});
 }
 
 TEST_F(Commands, CatalogueHoldsItsThreeLinesInOrder)
@@ -374,9 +380,10 @@ TEST_F(Commands, CatalogueHoldsItsThreeLinesInOrder)
         lines = f.msgPadrao->Messages;
         f.sbtSair->click();
     });
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Cod_Inv|%s não cadastrado(a)."),
-                                  QStringLiteral("Cod_Inf|Código deve ser informado."),
-                                  QStringLiteral("N_osb|Não existe nenhum(a) %s cadastrado(a).")}));
+    EXPECT_EQ(lines,
+              (QStringList {QStringLiteral("Cod_Inv|%s não cadastrado(a)."),
+                            QStringLiteral("Cod_Inf|Código deve ser informado."),
+                            QStringLiteral("N_osb|Não existe nenhum(a) %s cadastrado(a).")}));
 }
 
 } // namespace

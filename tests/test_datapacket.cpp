@@ -17,8 +17,8 @@
 
 using host::FieldDef;
 using host::FieldType;
-using host::TField;
 using host::TClientDataSet;
+using host::TField;
 using platform::EConvertError;
 using platform::EDatabaseError;
 
@@ -51,7 +51,8 @@ QStringList column(TClientDataSet &table, const QString &field)
 {
     QStringList values;
     for (table.First(); !table.Eof(); table.Next())
-        values << (table.FieldByName(field)->IsNull() ? QStringLiteral("<null>") : table.FieldByName(field)->AsString());
+        values << (table.FieldByName(field)->IsNull() ? QStringLiteral("<null>")
+                                                      : table.FieldByName(field)->AsString());
     return values;
 }
 
@@ -69,21 +70,23 @@ void expectSameTypedContent(const TClientDataSet &expected, const TClientDataSet
 
 TEST(DataPacketRead, EveryFieldTypeGivesItsVariantType)
 {
-    const QByteArray fields = R"(<FIELD attrname="S" fieldtype="string" WIDTH="2" required="true"/>)"
-                              R"(<FIELD attrname="W" fieldtype="string.uni" WIDTH="40"/>)"
-                              R"(<FIELD attrname="I1" fieldtype="i1"/><FIELD attrname="I2" fieldtype="i2"/>)"
-                              R"(<FIELD attrname="I4" fieldtype="i4"/><FIELD attrname="I8" fieldtype="i8"/>)"
-                              R"(<FIELD attrname="U1" fieldtype="ui1"/><FIELD attrname="U2" fieldtype="ui2"/>)"
-                              R"(<FIELD attrname="U4" fieldtype="ui4"/><FIELD attrname="R4" fieldtype="r4"/>)"
-                              R"(<FIELD attrname="R8" fieldtype="r8"/><FIELD attrname="M" fieldtype="r8" SUBTYPE="Money"/>)"
-                              R"(<FIELD attrname="FX" fieldtype="fixed" WIDTH="10" DECIMALS="2"/>)"
-                              R"(<FIELD attrname="BO" fieldtype="boolean"/><FIELD attrname="D" fieldtype="date"/>)"
-                              R"(<FIELD attrname="T" fieldtype="time"/><FIELD attrname="DT" fieldtype="dateTime"/>)"
-                              R"(<FIELD attrname="SDT" fieldtype="SQLdateTime"/>)"
-                              R"(<FIELD attrname="VALOR_T" fieldname="VALOR TOTAL" fieldtype="r8"/>)";
-    const QByteArray row = R"(<ROW S="01" W="Ação" I1="-128" I2="32767" I4="-2147483648" I8="-9223372036854775808" )"
-                           R"(U1="255" U2="65535" U4="4294967295" R4="1.5" R8="0.1" M="12.34" FX="-3.25" BO="true" )"
-                           R"(D="20240229" T="13:31:01250" DT="20240229T23:59:59999" SDT="19991231T00:00:00000" VALOR_T="1E300"/>)";
+    const QByteArray fields
+        = R"(<FIELD attrname="S" fieldtype="string" WIDTH="2" required="true"/>)"
+          R"(<FIELD attrname="W" fieldtype="string.uni" WIDTH="40"/>)"
+          R"(<FIELD attrname="I1" fieldtype="i1"/><FIELD attrname="I2" fieldtype="i2"/>)"
+          R"(<FIELD attrname="I4" fieldtype="i4"/><FIELD attrname="I8" fieldtype="i8"/>)"
+          R"(<FIELD attrname="U1" fieldtype="ui1"/><FIELD attrname="U2" fieldtype="ui2"/>)"
+          R"(<FIELD attrname="U4" fieldtype="ui4"/><FIELD attrname="R4" fieldtype="r4"/>)"
+          R"(<FIELD attrname="R8" fieldtype="r8"/><FIELD attrname="M" fieldtype="r8" SUBTYPE="Money"/>)"
+          R"(<FIELD attrname="FX" fieldtype="fixed" WIDTH="10" DECIMALS="2"/>)"
+          R"(<FIELD attrname="BO" fieldtype="boolean"/><FIELD attrname="D" fieldtype="date"/>)"
+          R"(<FIELD attrname="T" fieldtype="time"/><FIELD attrname="DT" fieldtype="dateTime"/>)"
+          R"(<FIELD attrname="SDT" fieldtype="SQLdateTime"/>)"
+          R"(<FIELD attrname="VALOR_T" fieldname="VALOR TOTAL" fieldtype="r8"/>)";
+    const QByteArray row
+        = R"(<ROW S="01" W="Ação" I1="-128" I2="32767" I4="-2147483648" I8="-9223372036854775808" )"
+          R"(U1="255" U2="65535" U4="4294967295" R4="1.5" R8="0.1" M="12.34" FX="-3.25" BO="true" )"
+          R"(D="20240229" T="13:31:01250" DT="20240229T23:59:59999" SDT="19991231T00:00:00000" VALOR_T="1E300"/>)";
     TClientDataSet t;
     t.LoadFromBytes(packet(fields, row + R"(<ROW S="02"/>)"));
     ASSERT_TRUE(t.Active());
@@ -92,17 +95,32 @@ TEST(DataPacketRead, EveryFieldTypeGivesItsVariantType)
 
     const QVector<FieldDef> defs = t.FieldDefs();
     ASSERT_EQ(defs.size(), 19);
-    EXPECT_EQ(defs[0], (FieldDef{QStringLiteral("S"), FieldType::String, 2, 0, true}));
+    EXPECT_EQ(defs[0], (FieldDef {QStringLiteral("S"), FieldType::String, 2, 0, true}));
     EXPECT_EQ(defs[11].type, FieldType::Currency);
-    EXPECT_EQ(defs[12], (FieldDef{QStringLiteral("FX"), FieldType::Fixed, 10, 2, false}));
+    EXPECT_EQ(defs[12], (FieldDef {QStringLiteral("FX"), FieldType::Fixed, 10, 2, false}));
     EXPECT_EQ(defs[17].type, FieldType::SQLDateTime);
     EXPECT_EQ(defs[18].name, QStringLiteral("VALOR TOTAL")); // fieldname wins over attrname
 
     const QVariantList expected = {
-        QStringLiteral("01"), QStringLiteral("Ação"), -128, 32767, std::numeric_limits<int>::min(),
-        QVariant(std::numeric_limits<qlonglong>::min()), 255, 65535, QVariant(qlonglong(4294967295LL)),
-        1.5, 0.1, 12.34, -3.25, true, QDate(2024, 2, 29), QTime(13, 31, 1, 250),
-        QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59, 999)), QDateTime(QDate(1999, 12, 31), QTime(0, 0)), 1e300,
+        QStringLiteral("01"),
+        QStringLiteral("Ação"),
+        -128,
+        32767,
+        std::numeric_limits<int>::min(),
+        QVariant(std::numeric_limits<qlonglong>::min()),
+        255,
+        65535,
+        QVariant(qlonglong(4294967295LL)),
+        1.5,
+        0.1,
+        12.34,
+        -3.25,
+        true,
+        QDate(2024, 2, 29),
+        QTime(13, 31, 1, 250),
+        QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59, 999)),
+        QDateTime(QDate(1999, 12, 31), QTime(0, 0)),
+        1e300,
     };
     const QVariantList actual = t.CurrentRecord();
     ASSERT_EQ(actual.size(), expected.size());
@@ -115,8 +133,8 @@ TEST(DataPacketRead, EveryFieldTypeGivesItsVariantType)
 TEST(DataPacketRead, AbsentAttributeIsNullAndEmptyAttributeIsEmptyText)
 {
     TClientDataSet t;
-    t.LoadFromBytes(packet(TwoTextFields + R"(<FIELD attrname="N" fieldtype="i4"/>)",
-                           R"(<ROW A="" B="  dois espaços  "/><ROW/>)"));
+    t.LoadFromBytes(
+        packet(TwoTextFields + R"(<FIELD attrname="N" fieldtype="i4"/>)", R"(<ROW A="" B="  dois espaços  "/><ROW/>)"));
     ASSERT_EQ(t.RecordCount(), 2);
     EXPECT_FALSE(t.FieldByName(QStringLiteral("A"))->IsNull());
     EXPECT_EQ(t.FieldByName(QStringLiteral("A"))->Value(), QVariant(QString()));
@@ -130,9 +148,10 @@ TEST(DataPacketRead, AbsentAttributeIsNullAndEmptyAttributeIsEmptyText)
 
 TEST(DataPacketRead, NamesAreMatchedWithoutRegardToCase)
 {
-    const QByteArray bytes = R"(<datapacket version="2.0"><metadata><fields>)"
-                             R"(<field ATTRNAME="CdOcorr" FIELDTYPE="String" width="2"/><field AttrName="n" FieldType="I4"/>)"
-                             R"(</fields></metadata><rowdata><row cdocorr="0A" N="7"/><row rowstate="2" CDOCORR="0B"/></rowdata></datapacket>)";
+    const QByteArray bytes
+        = R"(<datapacket version="2.0"><metadata><fields>)"
+          R"(<field ATTRNAME="CdOcorr" FIELDTYPE="String" width="2"/><field AttrName="n" FieldType="I4"/>)"
+          R"(</fields></metadata><rowdata><row cdocorr="0A" N="7"/><row rowstate="2" CDOCORR="0B"/></rowdata></datapacket>)";
     TClientDataSet t;
     t.LoadFromBytes(bytes);
     ASSERT_EQ(t.RecordCount(), 1);
@@ -172,9 +191,14 @@ TEST(DataPacketRead, TextEncodings)
     // UTF-8 with a byte-order mark.
     EXPECT_EQ(load("\xEF\xBB\xBF" + packet(field, "<ROW A=\"" + expected.toUtf8() + "\"/>")), expected);
     // Windows-1252, as written on Windows without a declaration.
-    EXPECT_EQ(load(packet(field, "<ROW A=\"P\xE3o sem a\xE7\xFA" "car \xC7 \x80\"/>")), expected);
+    EXPECT_EQ(load(packet(field,
+                          "<ROW A=\"P\xE3o sem a\xE7\xFA"
+                          "car \xC7 \x80\"/>")),
+              expected);
     // Declared ISO-8859-1, with the euro as the platform writes it.
-    EXPECT_EQ(load(packet(field, "<ROW A=\"P\xE3o sem a\xE7\xFA" "car \xC7 &#128;\"/>",
+    EXPECT_EQ(load(packet(field,
+                          "<ROW A=\"P\xE3o sem a\xE7\xFA"
+                          "car \xC7 &#128;\"/>",
                           R"(<?xml version="1.0" encoding="ISO-8859-1" standalone="yes"?>)")),
               expected);
     // Character references 128 to 159 are Windows-1252 characters in any encoding.
@@ -225,7 +249,7 @@ TEST(DataPacketRead, BadFilesRaiseAMessageNamingTheFileAndTheProblem)
         {packet(i4, R"(<ROW N="1"/>)").replace("</DATAPACKET>", "</DATAPACKET><X/>"), "XML malformado"},
         {packet(i4, R"(<ROW N="1"/>)").chopped(20), "truncado"},
         {R"(<?xml version="1.0"?><!DOCTYPE DATAPACKET [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;">]>)"
-         + packet(i4, "").mid(Declaration.size()),
+             + packet(i4, "").mid(Declaration.size()),
          "DTD"},
         {typed("i4", "abc"), "'V' (i4) no registro 1: 'abc'"},
         {typed("i4", "2147483648"), "(i4)"},
@@ -244,7 +268,8 @@ TEST(DataPacketRead, BadFilesRaiseAMessageNamingTheFileAndTheProblem)
         TClientDataSet t;
         const QString message = loadError(t, c.bytes);
         EXPECT_TRUE(message.contains(QStringLiteral("teste.xml"))) << message.toStdString();
-        EXPECT_TRUE(message.contains(c.problem)) << "expected '" << c.problem.toStdString() << "' in: " << message.toStdString();
+        EXPECT_TRUE(message.contains(c.problem))
+            << "expected '" << c.problem.toStdString() << "' in: " << message.toStdString();
         EXPECT_FALSE(t.Active());
     }
 }
@@ -300,7 +325,8 @@ TEST(DataPacketRead, VastAttributeCountsCostNoQuadraticTime)
     TClientDataSet t;
     QElapsedTimer timer;
     timer.start();
-    EXPECT_TRUE(loadError(t, packet(R"(<FIELD attrname="a0" fieldtype="i4"/>)", row)).contains(QStringLiteral("atributos")));
+    EXPECT_TRUE(
+        loadError(t, packet(R"(<FIELD attrname="a0" fieldtype="i4"/>)", row)).contains(QStringLiteral("atributos")));
     EXPECT_LT(timer.elapsed(), 5000); // the parser's pairwise check would take minutes
 
     // The widest table allowed still loads.
@@ -319,25 +345,26 @@ TEST(DataPacketRead, VastAttributeCountsCostNoQuadraticTime)
 TEST(DataPacketFile, SaveAndLoadGiveBackTheSameTable)
 {
     TClientDataSet t;
-    const FieldType types[] = {FieldType::String, FieldType::WideString, FieldType::Int8, FieldType::Int16,
-                               FieldType::Int32, FieldType::Int64, FieldType::UInt8, FieldType::UInt16,
-                               FieldType::UInt32, FieldType::Float32, FieldType::Float64, FieldType::Currency,
-                               FieldType::Fixed, FieldType::Boolean, FieldType::Date, FieldType::Time,
-                               FieldType::DateTime, FieldType::SQLDateTime};
-    const QString names[] = {"CDOCORR", "Descrição longa", "RowState", "xmlns", "I4", "I8", "U1", "U2", "U4",
-                             "R4", "R8", "VALOR TOTAL", "FX", "FLATIVO", "DT", "HR", "DTHR", "SQLDTHR"};
+    const FieldType types[]
+        = {FieldType::String,  FieldType::WideString, FieldType::Int8,       FieldType::Int16,   FieldType::Int32,
+           FieldType::Int64,   FieldType::UInt8,      FieldType::UInt16,     FieldType::UInt32,  FieldType::Float32,
+           FieldType::Float64, FieldType::Currency,   FieldType::Fixed,      FieldType::Boolean, FieldType::Date,
+           FieldType::Time,    FieldType::DateTime,   FieldType::SQLDateTime};
+    const QString names[]
+        = {"CDOCORR", "Descrição longa", "RowState", "xmlns",   "I4", "I8", "U1",   "U2",     "U4", "R4",
+           "R8",      "VALOR TOTAL",     "FX",       "FLATIVO", "DT", "HR", "DTHR", "SQLDTHR"};
     for (int i = 0; i < 18; ++i)
         t.AddFieldDef({names[i], types[i], i < 2 ? 60 : (i == 12 ? 12 : 0), i == 12 ? 4 : 0, i == 0});
     t.CreateDataSet();
     const QDateTime utc(QDate(2023, 10, 29), QTime(1, 30, 15, 7), Qt::UTC);
-    t.AppendRecord({QStringLiteral("0Ç"), QStringLiteral("aspas \" e ' < > & \t tab\nlinha\r\n fim € 😀 \u0192"),
-                    -128, -32768, 2147483647, QVariant(std::numeric_limits<qlonglong>::max()), 0, 65535,
+    t.AppendRecord({QStringLiteral("0Ç"), QStringLiteral("aspas \" e ' < > & \t tab\nlinha\r\n fim € 😀 \u0192"), -128,
+                    -32768, 2147483647, QVariant(std::numeric_limits<qlonglong>::max()), 0, 65535,
                     QVariant(qlonglong(4294967295LL)), double(0.1f), 1.0 / 3.0, 0.1 + 0.2, -1234.5678, false,
                     QDate(1, 1, 1), QTime(23, 59, 59, 999), utc, QDateTime(QDate(9999, 12, 31), QTime(0, 0))});
-    t.AppendRecord({QString(), QStringLiteral("  "), platform::varNull(), 0, -1, QVariant(qlonglong(-1)), 255, 0, QVariant(qlonglong(0)),
-                    std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(), -0.0, 1e-300,
-                    true, QDate(2024, 2, 29), QTime(0, 0), QDateTime(QDate(2000, 1, 1), QTime(12, 0)),
-                    platform::varNull()});
+    t.AppendRecord({QString(), QStringLiteral("  "), platform::varNull(), 0, -1, QVariant(qlonglong(-1)), 255, 0,
+                    QVariant(qlonglong(0)), std::numeric_limits<double>::denorm_min(),
+                    std::numeric_limits<double>::max(), -0.0, 1e-300, true, QDate(2024, 2, 29), QTime(0, 0),
+                    QDateTime(QDate(2000, 1, 1), QTime(12, 0)), platform::varNull()});
     t.AppendRecord({}); // all null
 
     QTemporaryDir dir;
@@ -420,8 +447,9 @@ TEST(DataPacketFile, MissingFileOrDirectoryIsNamedInTheError)
 TEST(LoadedTable, LocateIgnoringCaseFindsAccentedLetters)
 {
     TClientDataSet t;
-    t.LoadFromBytes(packet(TwoTextFields, R"(<ROW A="01" B="Sem cebola"/><ROW A="0Ç" B="Sem açafrão"/>)"
-                                          R"(<ROW A="0c" B="minúscula"/><ROW B="sem código"/>)"));
+    t.LoadFromBytes(packet(TwoTextFields,
+                           R"(<ROW A="01" B="Sem cebola"/><ROW A="0Ç" B="Sem açafrão"/>)"
+                           R"(<ROW A="0c" B="minúscula"/><ROW B="sem código"/>)"));
     EXPECT_TRUE(t.Locate(QStringLiteral("A"), QStringLiteral("0ç"), TClientDataSet::loCaseInsensitive));
     EXPECT_EQ(t.FieldByName(QStringLiteral("B"))->AsString(), QStringLiteral("Sem açafrão"));
     EXPECT_TRUE(t.Locate(QStringLiteral("a"), QStringLiteral("0C"), TClientDataSet::loCaseInsensitive));
@@ -436,8 +464,10 @@ TEST(LoadedTable, FilterHidesRecordsUntilSwitchedOff)
     TClientDataSet t;
     t.OnFilterRecord = [](const TClientDataSet &, const QVariantList &record) { return record.at(1).toBool(); };
     t.SetFiltered(true);
-    const QByteArray fields = R"(<FIELD attrname="A" fieldtype="string" WIDTH="2"/><FIELD attrname="ATIVO" fieldtype="boolean"/>)";
-    t.LoadFromBytes(packet(fields, R"(<ROW A="01" ATIVO="FALSE"/><ROW A="02" ATIVO="TRUE"/><ROW A="03" ATIVO="TRUE"/>)"));
+    const QByteArray fields
+        = R"(<FIELD attrname="A" fieldtype="string" WIDTH="2"/><FIELD attrname="ATIVO" fieldtype="boolean"/>)";
+    t.LoadFromBytes(
+        packet(fields, R"(<ROW A="01" ATIVO="FALSE"/><ROW A="02" ATIVO="TRUE"/><ROW A="03" ATIVO="TRUE"/>)"));
     EXPECT_EQ(t.RecordCount(), 2);
     EXPECT_EQ(t.FieldByName(QStringLiteral("A"))->AsString(), QStringLiteral("02")); // first visible is current
     EXPECT_FALSE(t.Locate(QStringLiteral("A"), QStringLiteral("01"), TClientDataSet::loCaseInsensitive));
@@ -454,9 +484,10 @@ TEST(LoadedTable, FilterHidesRecordsUntilSwitchedOff)
 TEST(LoadedTable, FieldAccessErrorsNameTheField)
 {
     TClientDataSet t;
-    t.LoadFromBytes(packet(R"(<FIELD attrname="IDESQUEMA" fieldtype="string" WIDTH="3"/><FIELD attrname="INCOR1" fieldtype="i4"/>)"
-                           R"(<FIELD attrname="R" fieldtype="r8"/>)",
-                           R"(<ROW IDESQUEMA="abc" INCOR1="2907084" R="1E20"/>)"));
+    t.LoadFromBytes(
+        packet(R"(<FIELD attrname="IDESQUEMA" fieldtype="string" WIDTH="3"/><FIELD attrname="INCOR1" fieldtype="i4"/>)"
+               R"(<FIELD attrname="R" fieldtype="r8"/>)",
+               R"(<ROW IDESQUEMA="abc" INCOR1="2907084" R="1E20"/>)"));
     try {
         t.FieldByName(QStringLiteral("INCOR5"));
         ADD_FAILURE() << "no error for a missing field";

@@ -30,7 +30,7 @@ struct HostRun
 {
     int status = -1;
     QStringList lines; // standard output
-    QString errors;    // standard error
+    QString errors; // standard error
     qint64 ms = 0;
 };
 
@@ -44,14 +44,16 @@ void ensureInstalled()
         const QFileInfo built(build + QLatin1StringView(file));
         const QFileInfo installed(kTree + QLatin1StringView(file));
         // Installing keeps the build's times, to the second.
-        if (!installed.exists() || installed.lastModified().toSecsSinceEpoch() < built.lastModified().toSecsSinceEpoch())
+        if (!installed.exists()
+            || installed.lastModified().toSecsSinceEpoch() < built.lastModified().toSecsSinceEpoch())
             stale = true;
     }
     if (!stale)
         return;
     QProcess install;
     install.setProcessChannelMode(QProcess::MergedChannels);
-    install.start(QStringLiteral(OBS_CMAKE_COMMAND), {QStringLiteral("--install"), build, QStringLiteral("--prefix"), kTree});
+    install.start(QStringLiteral(OBS_CMAKE_COMMAND),
+                  {QStringLiteral("--install"), build, QStringLiteral("--prefix"), kTree});
     ASSERT_TRUE(install.waitForFinished(120000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAll().constData();
 }
@@ -82,8 +84,8 @@ protected:
         list.AddFieldDef({QStringLiteral("CADASTRO"), host::FieldType::Date});
         list.AddFieldDef({QStringLiteral("ATIVO"), host::FieldType::Boolean});
         list.CreateDataSet();
-        list.AppendRecord({QStringLiteral("01"), QStringLiteral("Sem cebola"), QStringLiteral("Retirar a cebola"), 3, 2.5,
-                           QDate(2021, 3, 15), true});
+        list.AppendRecord({QStringLiteral("01"), QStringLiteral("Sem cebola"), QStringLiteral("Retirar a cebola"), 3,
+                           2.5, QDate(2021, 3, 15), true});
         list.AppendRecord({QStringLiteral("AB"), QStringLiteral("Com gelo"), QStringLiteral("Bebida com gelo"),
                            QVariant(), QVariant(), QVariant(), false});
         const QString file = path(QStringLiteral("observacoes.xml"));
@@ -118,7 +120,7 @@ protected:
 
     HostRun session(const QStringList &scripts, QStringList more = {})
     {
-        QStringList args{QStringLiteral("--list"), writeList()};
+        QStringList args {QStringLiteral("--list"), writeList()};
         for (const QString &s : scripts)
             args << QStringLiteral("--keys") << s;
         return host(args + more);
@@ -152,8 +154,9 @@ TEST_F(DemoHost, TheTypicalCallReturnsTheRecordAndTheComposedText)
 {
     const HostRun run = session({QStringLiteral("0 1 Return Alt+C")});
     EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
-    EXPECT_EQ(lines(run), R"({"call":1,"result":{"low":0,"high":7,"items":["01","Sem cebola","Retirar a cebola",)"
-                          R"(3,2.5,{"date":"2021-03-15"},true," Sem cebola;"]},"messages":[]})");
+    EXPECT_EQ(lines(run),
+              R"({"call":1,"result":{"low":0,"high":7,"items":["01","Sem cebola","Retirar a cebola",)"
+              R"(3,2.5,{"date":"2021-03-15"},true," Sem cebola;"]},"messages":[]})");
 }
 
 TEST_F(DemoHost, TheSameSessionByTouch)
@@ -178,8 +181,8 @@ TEST_F(DemoHost, AnUnknownCodeIsReportedWithTheCaption)
 {
     HostRun run = session({QStringLiteral("9 9 Return tap:btnOk Escape")});
     EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
-    const std::string message = R"("messages":[{"text":"Observação não cadastrado(a).","scheme":")"
-                                + scheme().toStdString() + R"("}]})";
+    const std::string message
+        = R"("messages":[{"text":"Observação não cadastrado(a).","scheme":")" + scheme().toStdString() + R"("}]})";
     EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro + "," + message);
 
     run = session({QStringLiteral("9 9 Return Return Escape")},
@@ -209,14 +212,16 @@ TEST_F(DemoHost, TheEditorAndTheSearchAreDrivenByTheirNames)
     std::string items;
     for (int i = 0; i < 7; ++i)
         items += empty;
-    EXPECT_EQ(lines(run), R"({"call":1,"result":{"low":0,"high":7,"items":[)" + items + R"("Nova obs"]},"messages":[]})");
+    EXPECT_EQ(lines(run),
+              R"({"call":1,"result":{"low":0,"high":7,"items":[)" + items + R"("Nova obs"]},"messages":[]})");
 
     // A search left by its exit key leaves nothing to confirm.
     run = session({QStringLiteral("Alt+P tap:btnSair Alt+C tap:btnOk tap:sbtSair")});
     EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
-    EXPECT_EQ(lines(run), std::string(R"({"call":1,"result":)") + kErro
-                              + R"(,"messages":[{"text":"Código deve ser informado.","scheme":")"
-                              + scheme().toStdString() + R"("}]})");
+    EXPECT_EQ(lines(run),
+              std::string(R"({"call":1,"result":)") + kErro
+                  + R"(,"messages":[{"text":"Código deve ser informado.","scheme":")" + scheme().toStdString()
+                  + R"("}]})");
 }
 
 TEST_F(DemoHost, AWindowClosedByTheSystemCountsAsLeaving)
@@ -233,9 +238,12 @@ TEST_F(DemoHost, TheBundledListAndPlainOutput)
     HostRun run = host({QStringLiteral("--keys"), QStringLiteral("0 1 Return Alt+C")});
     EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
     ASSERT_EQ(run.lines.size(), 1);
-    const QJsonArray items =
-        QJsonDocument::fromJson(run.lines[0].toUtf8()).object().value(QStringLiteral("result")).toObject().value(
-            QStringLiteral("items")).toArray();
+    const QJsonArray items = QJsonDocument::fromJson(run.lines[0].toUtf8())
+                                 .object()
+                                 .value(QStringLiteral("result"))
+                                 .toObject()
+                                 .value(QStringLiteral("items"))
+                                 .toArray();
     ASSERT_GE(items.size(), 3);
     EXPECT_EQ(items.first().toString(), QStringLiteral("01"));
     EXPECT_EQ(items.last().toString(), QStringLiteral(" %1;").arg(items.at(1).toString()));

@@ -95,9 +95,9 @@ TEST(ScriptDelivery, KeysReachTheFormAsKeyDownThenCharacter)
     runModal(*driver, form);
 
     // Alt+P types nothing; the release of each key adds nothing.
-    const QStringList expected{QStringLiteral("down 48 0"), QStringLiteral("press 48"),  QStringLiteral("down 65 0"),
-                               QStringLiteral("press 97"),  QStringLiteral("down 186 1"), QStringLiteral("press 199"),
-                               QStringLiteral("down 80 2")};
+    const QStringList expected {QStringLiteral("down 48 0"), QStringLiteral("press 48"),   QStringLiteral("down 65 0"),
+                                QStringLiteral("press 97"),  QStringLiteral("down 186 1"), QStringLiteral("press 199"),
+                                QStringLiteral("down 80 2")};
     EXPECT_EQ(form.log, expected);
     EXPECT_TRUE(driver->isFinished());
     EXPECT_EQ(finished.count(), 1);
@@ -109,8 +109,8 @@ TEST(ScriptDelivery, AStepThatOpensAMessageHandsTheNextStepsToIt)
 {
     // The box is dismissed by a touch, by Return and by Escape; only then does "7"
     // reach the form.
-    for (const char *script : {"tap:btnAbre tap:btnOk 7 close", "tap:btnAbre Return 7 close",
-                               "tap:btnAbre Escape 7 close"}) {
+    for (const char *script :
+         {"tap:btnAbre tap:btnOk 7 close", "tap:btnAbre Return 7 close", "tap:btnAbre Escape 7 close"}) {
         RecordingForm form;
         form.addKey(QStringLiteral("btnAbre"), [&form] {
             form.log << QStringLiteral("abre");
@@ -119,8 +119,8 @@ TEST(ScriptDelivery, AStepThatOpensAMessageHandsTheNextStepsToIt)
         });
         auto driver = driverFor(script);
         runModal(*driver, form);
-        const QStringList expected{QStringLiteral("abre"), QStringLiteral("fechou"), QStringLiteral("down 55 0"),
-                                   QStringLiteral("press 55")};
+        const QStringList expected {QStringLiteral("abre"), QStringLiteral("fechou"), QStringLiteral("down 55 0"),
+                                    QStringLiteral("press 55")};
         EXPECT_EQ(form.log, expected) << script;
         EXPECT_TRUE(driver->isFinished()) << script;
     }
@@ -137,8 +137,8 @@ TEST(ScriptDelivery, WindowsOpenedOneAfterAnotherEachTakeTheirStep)
     });
     auto driver = driverFor("tap:btnAbre tap:btnOk Return 7 close");
     runModal(*driver, form);
-    const QStringList expected{QStringLiteral("primeira fechada"), QStringLiteral("segunda fechada"),
-                               QStringLiteral("down 55 0"), QStringLiteral("press 55")};
+    const QStringList expected {QStringLiteral("primeira fechada"), QStringLiteral("segunda fechada"),
+                                QStringLiteral("down 55 0"), QStringLiteral("press 55")};
     EXPECT_EQ(form.log, expected);
 }
 
@@ -157,8 +157,8 @@ TEST(ScriptDelivery, AStepWaitsForAHandlerThatRunsTheEventLoop)
     });
     auto driver = driverFor("tap:btnLento 7 close");
     runModal(*driver, form);
-    const QStringList expected{QStringLiteral("início"), QStringLiteral("fim"), QStringLiteral("down 55 0"),
-                               QStringLiteral("press 55")};
+    const QStringList expected {QStringLiteral("início"), QStringLiteral("fim"), QStringLiteral("down 55 0"),
+                                QStringLiteral("press 55")};
     EXPECT_EQ(form.log, expected);
 }
 

@@ -81,13 +81,14 @@ TEST(VariantJson, DatesAndTimesAreTaggedObjects)
 
 TEST(VariantJson, ArraysCarryTheirBoundsAndNest)
 {
-    const QVariantList result{QStringLiteral("01"), 1, QVariant::fromValue(nullptr), QVariant(),
-                              QDate(2021, 3, 15), QStringLiteral(" Sem cebola;")};
+    const QVariantList result {QStringLiteral("01"),         1,
+                               QVariant::fromValue(nullptr), QVariant(),
+                               QDate(2021, 3, 15),           QStringLiteral(" Sem cebola;")};
     EXPECT_EQ(json(result),
               R"({"low":0,"high":5,"items":["01",1,null,{"empty":true},{"date":"2021-03-15"}," Sem cebola;"]})");
-    EXPECT_EQ(json(QVariantList{QStringLiteral("Erro")}), R"({"low":0,"high":0,"items":["Erro"]})");
-    EXPECT_EQ(json(QVariantList{}), R"({"low":0,"high":-1,"items":[]})");
-    EXPECT_EQ(json(QVariantList{QVariantList{1, 2}, QVariantList{}}),
+    EXPECT_EQ(json(QVariantList {QStringLiteral("Erro")}), R"({"low":0,"high":0,"items":["Erro"]})");
+    EXPECT_EQ(json(QVariantList {}), R"({"low":0,"high":-1,"items":[]})");
+    EXPECT_EQ(json(QVariantList {QVariantList {1, 2}, QVariantList {}}),
               R"({"low":0,"high":1,"items":[{"low":0,"high":1,"items":[1,2]},{"low":0,"high":-1,"items":[]}]})");
 }
 
@@ -95,7 +96,7 @@ TEST(CallOutcome, OneJsonLinePerCallWithItsMessagesInOrder)
 {
     CallOutcome outcome;
     outcome.call = 2;
-    outcome.result = QVariantList{QStringLiteral("Erro")};
+    outcome.result = QVariantList {QStringLiteral("Erro")};
     outcome.messages = {{QStringLiteral("Código deve ser informado."), QStringLiteral("005")},
                         {QStringLiteral("Observação não cadastrado(a)."), QString()}};
     const QByteArray line = outcome.toJson();
@@ -118,9 +119,10 @@ TEST(CallOutcome, TextForPeopleNamesEveryMessage)
 {
     CallOutcome outcome;
     outcome.call = 1;
-    outcome.result = QVariantList{QStringLiteral("Erro")};
+    outcome.result = QVariantList {QStringLiteral("Erro")};
     EXPECT_EQ(outcome.toText(), QStringLiteral("Call 1 returned array 0..0 [\"Erro\"]\n  no messages\n"));
-    outcome.result = QVariantList{QStringLiteral("01"), 2.5, QDate(2021, 3, 15), QVariant(), QVariant::fromValue(nullptr)};
+    outcome.result
+        = QVariantList {QStringLiteral("01"), 2.5, QDate(2021, 3, 15), QVariant(), QVariant::fromValue(nullptr)};
     outcome.messages = {{QStringLiteral("Observação não cadastrado(a)."), QStringLiteral("005")}};
     EXPECT_EQ(outcome.toText(),
               QStringLiteral("Call 1 returned array 0..4 [\"01\", 2.5, date 2021-03-15, (empty), null]\n"

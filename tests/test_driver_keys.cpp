@@ -16,7 +16,7 @@ struct Session
 {
     QVariant result;
     bool stillOpen = false; // the script ran out with the window open
-    QString code;           // the fields at that moment
+    QString code; // the fields at that moment
     QString desc;
     QString error;
 };
@@ -107,7 +107,7 @@ TEST_F(DrivenKeys, LeavingByEscapeOrByTheSystem)
         const Session s = drive(QString::fromLatin1(script));
         EXPECT_FALSE(s.stillOpen) << script;
         EXPECT_TRUE(s.error.isEmpty()) << script << ": " << s.error.toStdString();
-        EXPECT_EQ(s.result.toList(), QVariantList{QStringLiteral("Erro")}) << script;
+        EXPECT_EQ(s.result.toList(), QVariantList {QStringLiteral("Erro")}) << script;
     }
 }
 

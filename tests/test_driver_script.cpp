@@ -45,14 +45,20 @@ Delivered deliveredAs(const ScriptStep &step)
 
 TEST(ScriptKeys, SingleCharactersAreTypedWithTheirKeyAndText)
 {
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("0")), {Qt::Key_0, Qt::NoModifier, QStringLiteral("0")}, "0");
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("a")), {Qt::Key_A, Qt::NoModifier, QStringLiteral("a")}, "a");
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("A")), {Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A")}, "A");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("0")), {Qt::Key_0, Qt::NoModifier, QStringLiteral("0")},
+                 "0");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("a")), {Qt::Key_A, Qt::NoModifier, QStringLiteral("a")},
+                 "a");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("A")), {Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A")},
+                 "A");
     expectStroke(ScriptParser::typedCharacter(QStringLiteral("Ç")),
                  {Qt::Key_Ccedilla, Qt::ShiftModifier, QStringLiteral("Ç")}, "Ç");
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("ç")), {Qt::Key_Ccedilla, Qt::NoModifier, QStringLiteral("ç")}, "ç");
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("é")), {Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é")}, "é");
-    expectStroke(ScriptParser::typedCharacter(QStringLiteral("-")), {Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-")}, "-");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("ç")),
+                 {Qt::Key_Ccedilla, Qt::NoModifier, QStringLiteral("ç")}, "ç");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("é")),
+                 {Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é")}, "é");
+    expectStroke(ScriptParser::typedCharacter(QStringLiteral("-")),
+                 {Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-")}, "-");
     // ÿ's capital lies outside Latin-1; Qt keeps the small letter's own key.
     expectStroke(ScriptParser::typedCharacter(QStringLiteral("ÿ")),
                  {Qt::Key_ydiaeresis, Qt::NoModifier, QStringLiteral("ÿ")}, "ÿ");
@@ -141,8 +147,8 @@ TEST(ScriptTokens, BlanksSeparateTokensDeliveredInOrder)
 
 TEST(ScriptTokens, TypeTapCloseAndShot)
 {
-    const ScriptParser::Result r =
-        ScriptParser::parse(QStringLiteral("type:Nós tap:btnOk close CLOSE shot:out/win.png type:"));
+    const ScriptParser::Result r
+        = ScriptParser::parse(QStringLiteral("type:Nós tap:btnOk close CLOSE shot:out/win.png type:"));
     ASSERT_TRUE(r.ok()) << qPrintable(r.error);
     ASSERT_EQ(r.steps.size(), 7);
 

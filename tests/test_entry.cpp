@@ -47,7 +47,7 @@ TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
     EXPECT_EQ(h.windowTitle, QStringLiteral("Adicional"));
     EXPECT_EQ(secondCode, QString());
     EXPECT_EQ(secondDesc, QString());
-    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
 }
 
@@ -59,7 +59,7 @@ TEST_F(Entry, WithoutParameterFileTheSearchGetsZerosAndMessagesAnEmptyScheme)
         f.sbtEnter->click();
     });
     ASSERT_EQ(h.pesquisaCalls.size(), 1);
-    EXPECT_EQ(h.pesquisaCalls[0].args, (QVector<int>{0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(h.pesquisaCalls[0].args, (QVector<int> {0, 0, 0, 0, 0, 0, 0}));
     ASSERT_EQ(h.messages.size(), 1);
     EXPECT_EQ(h.messages[0].idEsquema, QString());
 }
@@ -70,7 +70,7 @@ TEST_F(Entry, SchemeOfTheParameterFileReachesEveryMessage)
     h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
         EXPECT_EQ(f.corParametro1(), 100);
         EXPECT_EQ(f.corParametro5(), 500);
-        f.sbtEnter->click();     // Cod_Inf
+        f.sbtEnter->click(); // Cod_Inf
         f.spbConfirmar->click(); // Cod_Inf
         char nine = '9';
         f.FormKeyPress(&f, nine);
@@ -87,7 +87,8 @@ TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
     h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5, {QStringLiteral("INCOR2")}));
     bool windowShown = false;
     platform::Screen::setCursor(platform::Screen::crDefault);
-    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &) { windowShown = true; });
+    const QVariant r
+        = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &) { windowShown = true; });
     EXPECT_FALSE(windowShown);
     EXPECT_FALSE(r.isValid());
     ASSERT_EQ(h.messages.size(), 1);
@@ -98,8 +99,9 @@ TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
     EXPECT_FALSE(module::boCriado);
 
     h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5));
-    const QVariant again = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
-    EXPECT_EQ(again.toList(), QVariantList{QStringLiteral("Erro")});
+    const QVariant again
+        = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
+    EXPECT_EQ(again.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Entry, ParameterValueThatIsNotAnIntegerIsTrapped)
@@ -165,7 +167,7 @@ TEST_F(Entry, WindowClosedBySystemReturnsErroNotAnEarlierResult)
     ASSERT_EQ(chosen.toList().size(), 8);
     const QVariant closed = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.close(); });
     EXPECT_FALSE(h.leftOpen);
-    EXPECT_EQ(closed.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(closed.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Entry, CallMadeWhileAnotherIsInProgressIsRefused)
@@ -180,7 +182,7 @@ TEST_F(Entry, CallMadeWhileAnotherIsInProgressIsRefused)
         f.sbtSair->click();
     });
     EXPECT_FALSE(nested.isValid());
-    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Entry, FinalizeEmptiesResultAndCaptionAndStartUpIsCounted)

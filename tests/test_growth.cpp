@@ -54,7 +54,7 @@ TEST(Growth, ThousandCallsLeftWithTheExitCommandKeepResidentMemoryFlat)
                 ++composed;
             QTest::keyClick(&f, Qt::Key_Escape);
         });
-        if (!h.leftOpen && result.toList() == QVariantList{QStringLiteral("Erro")})
+        if (!h.leftOpen && result.toList() == QVariantList {QStringLiteral("Erro")})
             ++leftWithExit;
         if (call == Settled)
             atSettled = residentBytes();

@@ -49,7 +49,10 @@ void tap(TfrmObservacaoMod &f, const char *name)
     QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, key->rect().center());
 }
 
-QString code(TfrmObservacaoMod &f) { return f.lblInformacao->Caption(); }
+QString code(TfrmObservacaoMod &f)
+{
+    return f.lblInformacao->Caption();
+}
 
 // Counts the window's own paint events.
 class PaintCounter : public QObject
@@ -159,7 +162,7 @@ TEST_F(Keys, BackspaceCutsAfterTheFirstCharacterOfALocatedCode)
         steps << code(f);
         descAfter = f.lblDesc->Caption();
     });
-    EXPECT_EQ(steps, (QStringList{QStringLiteral("01 - Sem cebola"), QStringLiteral("0"), QString(), QString()}));
+    EXPECT_EQ(steps, (QStringList {QStringLiteral("01 - Sem cebola"), QStringLiteral("0"), QString(), QString()}));
     EXPECT_EQ(descAfter, QStringLiteral(" Sem cebola;"));
 }
 
@@ -234,7 +237,7 @@ TEST_F(Keys, AltF4IsSwallowedButWithShiftItClosesTheWindow)
     });
     EXPECT_TRUE(openAfterAltF4);
     EXPECT_FALSE(h.leftOpen);
-    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Keys, EscapeWithAnyModifiersLeaves)
@@ -245,7 +248,7 @@ TEST_F(Keys, EscapeWithAnyModifiersLeaves)
         press(f, Qt::Key_Escape, Qt::ShiftModifier);
     });
     EXPECT_FALSE(h.leftOpen);
-    EXPECT_EQ(r.toList(), QVariantList{QStringLiteral("Erro")});
+    EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
 TEST_F(Keys, EveryCharacterKeyTypesItsCaption)

@@ -27,13 +27,13 @@ const ControlDesc &find(const char *name)
 
 TEST(WindowDescription, CreationOrderIsTheLayoutsOrder)
 {
-    const QStringList expected = QStringLiteral(
-        "blsBorda blsCod lblCodigo lblInformacao blsDesc lblDesc blsKeyBoard "
-        "sbt1 sbt2 sbt3 sbt4 sbt5 sbt6 sbt7 sbt8 sbt9 sbt0 spdBackSpace "
-        "sbtQ sbtW sbtE sbtR sbtT sbtY sbtU sbtI sbtO sbtP "
-        "sbtA sbtS sbtD sbtF sbtG sbtH sbtJ sbtK sbtL sbtCCdil sbtZ sbtC sbtV sbtB sbtN sbtM "
-        "sbtCorrigir sbtPesquisa sbtSair sbtEspaco sbtX sbtEnter spbConfirmar sbtEditaDesc")
-                                   .split(u' ');
+    const QStringList expected
+        = QStringLiteral("blsBorda blsCod lblCodigo lblInformacao blsDesc lblDesc blsKeyBoard "
+                         "sbt1 sbt2 sbt3 sbt4 sbt5 sbt6 sbt7 sbt8 sbt9 sbt0 spdBackSpace "
+                         "sbtQ sbtW sbtE sbtR sbtT sbtY sbtU sbtI sbtO sbtP "
+                         "sbtA sbtS sbtD sbtF sbtG sbtH sbtJ sbtK sbtL sbtCCdil sbtZ sbtC sbtV sbtB sbtN sbtM "
+                         "sbtCorrigir sbtPesquisa sbtSair sbtEspaco sbtX sbtEnter spbConfirmar sbtEditaDesc")
+              .split(u' ');
     QStringList names;
     for (const ControlDesc &d : dialog::windowControls())
         names << QString::fromUtf8(d.name);
@@ -86,23 +86,77 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
         dialog::ClickHandler handler;
     };
     const Expect keys[] = {
-        {"spdBackSpace", ControlClass::TBlendedButton, {624, 203, 90, 53}, "Backspace", 15, true, 0,
+        {"spdBackSpace",
+         ControlClass::TBlendedButton,
+         {624, 203, 90, 53},
+         "Backspace",
+         15,
+         true,
+         0,
          &TfrmObservacaoMod::spdBackSpaceClick},
-        {"sbtCCdil", ControlClass::TBlendedButton, {562, 311, 60, 53}, "Ç", 24, false, 0,
+        {"sbtCCdil",
+         ControlClass::TBlendedButton,
+         {562, 311, 60, 53},
+         "Ç",
+         24,
+         false,
+         0,
          &TfrmObservacaoMod::sbtCCdilClick},
-        {"sbtCorrigir", ControlClass::TBlendedBitBtn, {440, 365, 182, 53}, "      Apagar", 21, false, 1,
+        {"sbtCorrigir",
+         ControlClass::TBlendedBitBtn,
+         {440, 365, 182, 53},
+         "      Apagar",
+         21,
+         false,
+         1,
          &TfrmObservacaoMod::sbtCorrigirClick},
-        {"sbtPesquisa", ControlClass::TBlendedBitBtn, {569, 5, 144, 38}, "    Pesquisar          Observação", 15,
-         true, 2, &TfrmObservacaoMod::sbtPesquisaClick},
-        {"sbtSair", ControlClass::TBlendedBitBtn, {13, 419, 121, 53}, "Sair", 21, false, 3,
+        {"sbtPesquisa",
+         ControlClass::TBlendedBitBtn,
+         {569, 5, 144, 38},
+         "    Pesquisar          Observação",
+         15,
+         true,
+         2,
+         &TfrmObservacaoMod::sbtPesquisaClick},
+        {"sbtSair",
+         ControlClass::TBlendedBitBtn,
+         {13, 419, 121, 53},
+         "Sair",
+         21,
+         false,
+         3,
          &TfrmObservacaoMod::sbtSairClick},
-        {"sbtEspaco", ControlClass::TBlendedButton, {135, 419, 304, 53}, "", 24, false, 0,
+        {"sbtEspaco",
+         ControlClass::TBlendedButton,
+         {135, 419, 304, 53},
+         "",
+         24,
+         false,
+         0,
          &TfrmObservacaoMod::sbtEspacoClick},
-        {"sbtEnter", ControlClass::TBlendedBitBtn, {624, 257, 90, 160}, "Enter", 21, false, 0,
+        {"sbtEnter",
+         ControlClass::TBlendedBitBtn,
+         {624, 257, 90, 160},
+         "Enter",
+         21,
+         false,
+         0,
          &TfrmObservacaoMod::sbtEnterClick},
-        {"spbConfirmar", ControlClass::TBlendedBitBtn, {580, 419, 134, 53}, "Confirmar", 21, false, 0,
+        {"spbConfirmar",
+         ControlClass::TBlendedBitBtn,
+         {580, 419, 134, 53},
+         "Confirmar",
+         21,
+         false,
+         0,
          &TfrmObservacaoMod::spbConfirmarClick},
-        {"sbtEditaDesc", ControlClass::TBlendedBitBtn, {440, 419, 139, 53}, "Editar", 21, false, 4,
+        {"sbtEditaDesc",
+         ControlClass::TBlendedBitBtn,
+         {440, 419, 139, 53},
+         "Editar",
+         21,
+         false,
+         4,
          &TfrmObservacaoMod::sbtEditaDescClick},
     };
     for (const Expect &e : keys) {
@@ -202,7 +256,7 @@ TEST_F(Window, CodeFieldGrowsWithItsTextOnOneLine)
     frm->lblInformacao->SetCaption(QStringLiteral("01 - Uma observação bem longa que passa da barra do código"));
     EXPECT_EQ(info->x(), 100);
     EXPECT_GT(info->x() + info->width(), 572); // runs under the search key
-    EXPECT_LT(info->height(), 30);             // never wraps
+    EXPECT_LT(info->height(), 30); // never wraps
     EXPECT_EQ(frm->lblDesc->geometry(), QRect(19, 56, 686, 125));
 }
 
@@ -233,7 +287,7 @@ TEST_F(Window, PicturePixelsMatchTheLayout)
     EXPECT_EQ(face("sbtEnter", 45, 20), grey);
     EXPECT_EQ(face("sbtEnter", 45, 150), grey);
     const QColor gapColumn = at(73, 230); // between sbt1 (13..72) and sbt2 (74..133)
-    const QColor gapRow = at(40, 256);    // between row 1 (203..255) and row 2 (257..)
+    const QColor gapRow = at(40, 256); // between row 1 (203..255) and row 2 (257..)
     EXPECT_NE(gapColumn, grey);
     EXPECT_NE(gapRow, grey);
     EXPECT_EQ(at(72, 230), grey);
@@ -265,8 +319,7 @@ TEST(HighDensity, WindowDoublesAndNothingIsClipped)
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=HighDensity.*")});
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=HighDensity.*")});
         ASSERT_TRUE(child.waitForFinished(60000));
         EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
         return;

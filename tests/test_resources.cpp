@@ -35,7 +35,8 @@ qint32 i32(const QByteArray &b, qsizetype at)
     return qFromLittleEndian<qint32>(b.constData() + at);
 }
 
-struct PictureCase {
+struct PictureCase
+{
     int number;
     const char *file;
     QRgb background;
@@ -49,8 +50,7 @@ const PictureCase kPictures[] = {
 };
 
 class PictureTest : public ::testing::TestWithParam<PictureCase>
-{
-};
+{ };
 
 TEST_P(PictureTest, ResourceIsTheCommittedFile)
 {
@@ -65,15 +65,15 @@ TEST_P(PictureTest, HeadersDescribe34By34TrueColourBottomUp)
     const QByteArray b = readAll(resources::glyphPath(GetParam().number));
     ASSERT_EQ(b.size(), 14 + 40 + 34 * 34 * 4);
     EXPECT_EQ(b.left(2), QByteArray("BM"));
-    EXPECT_EQ(u32(b, 2), quint32(b.size()));       // bfSize
-    EXPECT_EQ(u32(b, 10), 54u);                    // bfOffBits
-    EXPECT_EQ(u32(b, 14), 40u);                    // biSize: BITMAPINFOHEADER
-    EXPECT_EQ(i32(b, 18), 34);                     // width
-    EXPECT_EQ(i32(b, 22), 34);                     // positive height: bottom-up
-    EXPECT_EQ(u16(b, 26), 1);                      // planes
-    EXPECT_EQ(u16(b, 28), 32);                     // bits per pixel
-    EXPECT_EQ(u32(b, 30), 0u);                     // BI_RGB
-    EXPECT_EQ(u32(b, 46), 0u);                     // no palette
+    EXPECT_EQ(u32(b, 2), quint32(b.size())); // bfSize
+    EXPECT_EQ(u32(b, 10), 54u); // bfOffBits
+    EXPECT_EQ(u32(b, 14), 40u); // biSize: BITMAPINFOHEADER
+    EXPECT_EQ(i32(b, 18), 34); // width
+    EXPECT_EQ(i32(b, 22), 34); // positive height: bottom-up
+    EXPECT_EQ(u16(b, 26), 1); // planes
+    EXPECT_EQ(u16(b, 28), 32); // bits per pixel
+    EXPECT_EQ(u32(b, 30), 0u); // BI_RGB
+    EXPECT_EQ(u32(b, 46), 0u); // no palette
 }
 
 TEST_P(PictureTest, PixelsAreWhiteLinesOnTheFlatBackground)
@@ -122,8 +122,9 @@ TEST_P(PictureTest, AccessorGivesAnOpaqueImageWithItsBackground)
         EXPECT_EQ(img.pixel(x, 0) & 0xFFFFFF, qRgb(lastRow[4 * x + 2], lastRow[4 * x + 1], lastRow[4 * x]) & 0xFFFFFF);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures),
-                         [](const auto &info) { return QByteArray(info.param.file).replace(".bmp", "").toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures), [](const auto &info) {
+    return QByteArray(info.param.file).replace(".bmp", "").toStdString();
+});
 
 TEST(Pictures, OnlyFour)
 {
@@ -133,7 +134,8 @@ TEST(Pictures, OnlyFour)
 
 // ---- SHOWAVI ----
 
-struct Chunk {
+struct Chunk
+{
     QByteArray id;
     QByteArray listType; // for LIST and RIFF
     qsizetype offset = 0; // of the chunk's id
@@ -206,13 +208,13 @@ TEST_F(ShowAvi, HeadersGive145By5At12FramesPerSecond)
     ASSERT_EQ(avih.id, "avih");
     ASSERT_EQ(avih.size, 56u);
     const qsizetype h = avih.offset + 8;
-    EXPECT_EQ(u32(avi, h + 0), 83333u);  // dwMicroSecPerFrame
+    EXPECT_EQ(u32(avi, h + 0), 83333u); // dwMicroSecPerFrame
     EXPECT_EQ(u32(avi, h + 12) & 0x10, 0x10u); // AVIF_HASINDEX
-    EXPECT_EQ(u32(avi, h + 16), 31u);    // dwTotalFrames
-    EXPECT_EQ(u32(avi, h + 24), 1u);     // dwStreams
+    EXPECT_EQ(u32(avi, h + 16), 31u); // dwTotalFrames
+    EXPECT_EQ(u32(avi, h + 24), 1u); // dwStreams
     EXPECT_GE(u32(avi, h + 28), quint32(kFrameBytes)); // dwSuggestedBufferSize
-    EXPECT_EQ(u32(avi, h + 32), 145u);   // dwWidth
-    EXPECT_EQ(u32(avi, h + 36), 5u);     // dwHeight
+    EXPECT_EQ(u32(avi, h + 32), 145u); // dwWidth
+    EXPECT_EQ(u32(avi, h + 36), 5u); // dwHeight
 
     const Chunk strl = inHdrl[1];
     ASSERT_EQ(strl.listType, "strl");
@@ -222,20 +224,20 @@ TEST_F(ShowAvi, HeadersGive145By5At12FramesPerSecond)
     ASSERT_EQ(inStrl[0].size, 56u);
     const qsizetype s = inStrl[0].offset + 8;
     EXPECT_EQ(avi.mid(s, 4), "vids");
-    EXPECT_EQ(u32(avi, s + 20), 1u);     // dwScale
-    EXPECT_EQ(u32(avi, s + 24), 12u);    // dwRate: 12 / 1 frames per second
-    EXPECT_EQ(u32(avi, s + 32), 31u);    // dwLength
+    EXPECT_EQ(u32(avi, s + 20), 1u); // dwScale
+    EXPECT_EQ(u32(avi, s + 24), 12u); // dwRate: 12 / 1 frames per second
+    EXPECT_EQ(u32(avi, s + 32), 31u); // dwLength
     EXPECT_EQ(i32(avi, s + 48 + 4), 145 | (5 << 16)); // rcFrame right, bottom
 
     ASSERT_EQ(inStrl[1].id, "strf");
     ASSERT_EQ(inStrl[1].size, 40u);
     const qsizetype f = inStrl[1].offset + 8;
-    EXPECT_EQ(u32(avi, f), 40u);         // BITMAPINFOHEADER
+    EXPECT_EQ(u32(avi, f), 40u); // BITMAPINFOHEADER
     EXPECT_EQ(i32(avi, f + 4), 145);
     EXPECT_EQ(i32(avi, f + 8), 5);
-    EXPECT_EQ(u16(avi, f + 12), 1);      // planes
-    EXPECT_EQ(u16(avi, f + 14), 16);     // bits per pixel
-    EXPECT_EQ(u32(avi, f + 16), 0u);     // BI_RGB
+    EXPECT_EQ(u16(avi, f + 12), 1); // planes
+    EXPECT_EQ(u16(avi, f + 14), 16); // bits per pixel
+    EXPECT_EQ(u32(avi, f + 16), 0u); // BI_RGB
     EXPECT_EQ(u32(avi, f + 20), quint32(kFrameBytes));
 }
 

@@ -25,8 +25,7 @@ namespace {
 
 // Runs the steps on the modal dialog once the blocking call has shown it. Should the
 // steps leave it open, it is rejected after a while so that a failing test ends.
-template<typename Dialog>
-class WhenShown
+template<typename Dialog> class WhenShown
 {
 public:
     explicit WhenShown(std::function<void(Dialog *)> steps)
@@ -137,8 +136,8 @@ TEST(SearchHelpers, ColourReferencesAreBlueGreenRed)
     const SearchLook look = SearchLook::fromRefs(0x00112233, 0x002C5BCC, 0, -16777208 /* a system colour */);
     EXPECT_EQ(look.keyFace, QColor(0x33, 0x22, 0x11));
     EXPECT_EQ(look.frame, QColor(204, 91, 44));
-    EXPECT_EQ(look.caption, SearchLook().caption);      // 0 keeps the default
-    EXPECT_EQ(look.highlight, SearchLook().highlight);  // so does a system colour
+    EXPECT_EQ(look.caption, SearchLook().caption); // 0 keeps the default
+    EXPECT_EQ(look.highlight, SearchLook().highlight); // so does a system colour
     EXPECT_EQ(SearchLook().highlightText(), QColor(Qt::white));
     SearchLook light;
     light.highlight = QColor(255, 255, 160);
@@ -148,27 +147,27 @@ TEST(SearchHelpers, ColourReferencesAreBlueGreenRed)
 TEST_F(SearchDialogs, TypingNarrowsRowsByCodeOrDsocorrIgnoringCaseAndAccents)
 {
     WhenShown<TfrmPesquisa> steps([this](TfrmPesquisa *d) {
-        EXPECT_EQ(codes(d), (QStringList{"01", "02", "A3", "04", "05", "06"}));
+        EXPECT_EQ(codes(d), (QStringList {"01", "02", "A3", "04", "05", "06"}));
         EXPECT_TRUE(list.Filtered());
 
         QTest::keyClicks(d, QStringLiteral("acucar"));
         EXPECT_EQ(d->searchText(), QStringLiteral("acucar"));
-        EXPECT_EQ(codes(d), QStringList{"02"});
+        EXPECT_EQ(codes(d), QStringList {"02"});
         EXPECT_EQ(list.RecordCount(), 1); // the list's own filter does the narrowing
 
         QTest::keyClick(d, Qt::Key_Delete);
         typeText(d, QStringLiteral("ÇÚ"));
-        EXPECT_EQ(codes(d), QStringList{"02"});
+        EXPECT_EQ(codes(d), QStringList {"02"});
 
         // The code takes part, in any case; so do the on-screen keys.
         QTest::keyClick(d, Qt::Key_Delete);
         tapCharacter(d, 'A');
         tapCharacter(d, '3');
-        EXPECT_EQ(codes(d), QStringList{"A3"});
+        EXPECT_EQ(codes(d), QStringList {"A3"});
 
         tap(d, "btnLimpar");
         QTest::keyClicks(d, QStringLiteral("sem "));
-        EXPECT_EQ(codes(d), (QStringList{"01", "04", "05"}));
+        EXPECT_EQ(codes(d), (QStringList {"01", "04", "05"}));
         tap(d, "btnBackspace");
         QTest::keyClick(d, Qt::Key_Backspace);
         EXPECT_EQ(d->searchText(), QStringLiteral("se"));
@@ -289,7 +288,7 @@ TEST_F(SearchDialogs, SearchUsesTheColoursPassedAndLooksRight)
         EXPECT_EQ(key(d, "btnSair")->FontColor(), QColor(255, 255, 0));
         saveGrab(d, QStringLiteral("searchdialog_pesquisa.png"));
         const QImage image = d->grab().toImage();
-        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0));  // window frame: cor2
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0)); // window frame: cor2
         EXPECT_EQ(image.pixelColor(363, 263), QColor(Qt::white)); // window field
         // The first row is highlighted in cor5.
         const QPoint inRow = d->rows()->geometry().topLeft() + QPoint(300, TListaPesquisa::FrameWidth + 3);

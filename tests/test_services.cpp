@@ -71,8 +71,8 @@ TEST(StrUtils, EmptyStringAndAjusta)
 TEST(TMessages, LooksUpByWholeKeyAndNamesAMissingOne)
 {
     host::TMessages m;
-    m.Messages = {QStringLiteral("Cod|curto"), QStringLiteral("Cod_Inv|%s não cadastrado(a)."),
-                  QStringLiteral("Vazio|")};
+    m.Messages
+        = {QStringLiteral("Cod|curto"), QStringLiteral("Cod_Inv|%s não cadastrado(a)."), QStringLiteral("Vazio|")};
     EXPECT_EQ(m.Msg(QStringLiteral("Cod_Inv")), QStringLiteral("%s não cadastrado(a)."));
     EXPECT_EQ(m.Msg(QStringLiteral("Cod")), QStringLiteral("curto"));
     EXPECT_EQ(m.Msg(QStringLiteral("Vazio")), QString());
@@ -161,8 +161,8 @@ TEST(Mensagem, HandlerSeesEveryArgumentAndDefaultBoxClosesOnReturn)
             box->close();
     });
     guard.start(5000);
-    host::Mensagem(QStringLiteral("Caixa"), QString(), QStringLiteral("N"), QStringLiteral("N"),
-                   host::tmInformacao, QString(), QString(), 0, nullptr);
+    host::Mensagem(QStringLiteral("Caixa"), QString(), QStringLiteral("N"), QStringLiteral("N"), host::tmInformacao,
+                   QString(), QString(), 0, nullptr);
     EXPECT_TRUE(guard.isActive()); // closed by Return, not by the guard
     EXPECT_EQ(shownKey, QStringLiteral("OK"));
 }

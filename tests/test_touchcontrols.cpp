@@ -119,8 +119,7 @@ TEST(TouchKey, LongCaptionIsElidedNotCut)
 // ---- pictures ----
 
 // A key like sbtSair or sbtPesquisa, with its picture from the resources.
-void setUpPictureKey(TBlendedBitBtn &key, int picture, const QString &caption, QSize size, int px,
-                     bool bold = false)
+void setUpPictureKey(TBlendedBitBtn &key, int picture, const QString &caption, QSize size, int px, bool bold = false)
 {
     key.resize(size);
     key.setText(caption);
@@ -188,7 +187,7 @@ TEST(PictureKey, BackgroundBecomesAlphaAndEdgesKeepTheirShare)
     src.setPixel(0, 0, qRgb(204, 204, 204)); // the background, taken from the bottom left
     src.setPixel(1, 0, qRgb(255, 255, 255)); // a line
     src.setPixel(2, 0, qRgb(230, 230, 230)); // an antialiased edge: half white
-    src.setPixel(3, 0, qRgb(0, 0, 0));       // a dark mark
+    src.setPixel(3, 0, qRgb(0, 0, 0)); // a dark mark
     const QImage out = TBlendedBitBtn::backgroundToAlpha(src);
     EXPECT_EQ(qAlpha(out.pixel(0, 0)), 0);
     EXPECT_EQ(out.pixel(1, 0), 0xFFFFFFFFu);
@@ -240,8 +239,8 @@ TEST(PictureKey, AntialiasedEdgesBlendIntoAPressedFace)
 TEST(PictureKey, SearchCaptionBreaksIntoTwoLinesBesideThePicture)
 {
     TBlendedBitBtn key;
-    setUpPictureKey(key, resources::Pesquisa, QStringLiteral("    Pesquisar          Observação"),
-                    QSize(144, 38), 15, true);
+    setUpPictureKey(key, resources::Pesquisa, QStringLiteral("    Pesquisar          Observação"), QSize(144, 38), 15,
+                    true);
     key.SetSpacing(-5);
     const TBlendedBitBtn::Placement p = key.placement();
     EXPECT_EQ(p.lines, QStringList({QStringLiteral("Pesquisar"), QStringLiteral("Observação")}));

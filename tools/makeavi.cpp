@@ -17,7 +17,7 @@ namespace {
 constexpr int kWidth = 145;
 constexpr int kHeight = 5;
 constexpr int kFrames = 31;
-constexpr int kRate = 12;   // frames per second, as rate / scale
+constexpr int kRate = 12; // frames per second, as rate / scale
 constexpr int kScale = 1;
 constexpr int kMicroSecPerFrame = 83333;
 constexpr int kRowBytes = (kWidth * 2 + 3) & ~3; // DIB rows are padded to 4 bytes
@@ -26,12 +26,13 @@ constexpr int kFrameBytes = kRowBytes * kHeight;
 constexpr quint32 AVIF_HASINDEX = 0x10;
 constexpr quint32 AVIIF_KEYFRAME = 0x10;
 
-struct Rgb {
+struct Rgb
+{
     double r, g, b;
 };
 
-const Rgb kTrack{255, 255, 255};
-const Rgb kBar{204, 91, 44}; // the window frame's orange brown
+const Rgb kTrack {255, 255, 255};
+const Rgb kBar {204, 91, 44}; // the window frame's orange brown
 
 void put16(QByteArray &b, quint16 v)
 {
@@ -91,8 +92,8 @@ QByteArray frame(int n)
             const double cx = x + 0.5;
             const double in = std::min({(cx - left) / edge, (left + barWidth - cx) / edge, 1.0});
             const double a = std::clamp(in, 0.0, 1.0);
-            const Rgb c{kTrack.r + (kBar.r - kTrack.r) * a, kTrack.g + (kBar.g - kTrack.g) * a,
-                        kTrack.b + (kBar.b - kTrack.b) * a};
+            const Rgb c {kTrack.r + (kBar.r - kTrack.r) * a, kTrack.g + (kBar.g - kTrack.g) * a,
+                         kTrack.b + (kBar.b - kTrack.b) * a};
             put16(b, rgb555(c));
         }
         for (int pad = kWidth * 2; pad < kRowBytes; ++pad)
@@ -106,7 +107,7 @@ QByteArray avih()
     QByteArray b;
     put32(b, kMicroSecPerFrame);
     put32(b, quint32(kFrameBytes * kRate / kScale)); // dwMaxBytesPerSec
-    put32(b, 0);                                     // dwPaddingGranularity
+    put32(b, 0); // dwPaddingGranularity
     put32(b, AVIF_HASINDEX);
     put32(b, kFrames);
     put32(b, 0); // dwInitialFrames
@@ -134,8 +135,8 @@ QByteArray strh()
     put32(b, kFrames);
     put32(b, kFrameBytes);
     put32(b, 0xFFFFFFFFu); // dwQuality: default
-    put32(b, 0);           // dwSampleSize: frames vary in principle
-    put16(b, 0);           // rcFrame
+    put32(b, 0); // dwSampleSize: frames vary in principle
+    put16(b, 0); // rcFrame
     put16(b, 0);
     put16(b, kWidth);
     put16(b, kHeight);
@@ -161,7 +162,8 @@ QByteArray strf()
 
 QByteArray avi()
 {
-    const QByteArray hdrl = list("hdrl", chunk("avih", avih()) + list("strl", chunk("strh", strh()) + chunk("strf", strf())));
+    const QByteArray hdrl
+        = list("hdrl", chunk("avih", avih()) + list("strl", chunk("strh", strh()) + chunk("strf", strf())));
 
     QByteArray movi;
     QByteArray idx1;

@@ -79,7 +79,7 @@ void drawEditaDesc(QPainter &p)
     p.setPen(linePen(2.0));
     p.setBrush(Qt::NoBrush);
     QPainterPath body;
-    body.moveTo(-15, 0);     // point
+    body.moveTo(-15, 0); // point
     body.lineTo(-8, -4.5);
     body.lineTo(12, -4.5);
     body.quadTo(15, -4.5, 15, -1.5);
@@ -137,18 +137,18 @@ QByteArray bmpBytes(const QImage &img)
     put32(b, offset + pixelBytes); // bfSize
     put16(b, 0);
     put16(b, 0);
-    put32(b, offset);              // bfOffBits
-    put32(b, 40);                  // biSize
+    put32(b, offset); // bfOffBits
+    put32(b, 40); // biSize
     put32(b, quint32(img.width()));
     put32(b, quint32(img.height())); // positive: bottom-up
-    put16(b, 1);                   // biPlanes
-    put16(b, 32);                  // biBitCount
-    put32(b, 0);                   // biCompression = BI_RGB
-    put32(b, pixelBytes);          // biSizeImage
-    put32(b, 3780);                // 96 dpi in pixels per metre
+    put16(b, 1); // biPlanes
+    put16(b, 32); // biBitCount
+    put32(b, 0); // biCompression = BI_RGB
+    put32(b, pixelBytes); // biSizeImage
+    put32(b, 3780); // 96 dpi in pixels per metre
     put32(b, 3780);
-    put32(b, 0);                   // biClrUsed
-    put32(b, 0);                   // biClrImportant
+    put32(b, 0); // biClrUsed
+    put32(b, 0); // biClrImportant
     for (int y = img.height() - 1; y >= 0; --y) {
         const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -173,7 +173,8 @@ int main(int argc, char **argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const int scale = argc > 2 ? qBound(1, QByteArray(argv[2]).toInt(), 16) : 1;
 
-    struct Picture {
+    struct Picture
+    {
         const char *file;
         Artwork art;
         QColor background;

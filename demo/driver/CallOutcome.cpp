@@ -6,14 +6,13 @@ namespace demo {
 
 QByteArray CallOutcome::toJson() const
 {
-    QByteArray out = QByteArrayLiteral("{\"call\":") + QByteArray::number(call)
-                     + QByteArrayLiteral(",\"result\":") + VariantJson::encode(result)
-                     + QByteArrayLiteral(",\"messages\":[");
+    QByteArray out = QByteArrayLiteral("{\"call\":") + QByteArray::number(call) + QByteArrayLiteral(",\"result\":")
+        + VariantJson::encode(result) + QByteArrayLiteral(",\"messages\":[");
     for (qsizetype i = 0; i < messages.size(); ++i) {
         if (i)
             out += ',';
         out += QByteArrayLiteral("{\"text\":") + VariantJson::quote(messages.at(i).text)
-               + QByteArrayLiteral(",\"scheme\":") + VariantJson::quote(messages.at(i).scheme) + '}';
+            + QByteArrayLiteral(",\"scheme\":") + VariantJson::quote(messages.at(i).scheme) + '}';
     }
     return out + "]}";
 }

@@ -48,8 +48,7 @@ QString tap(const ScriptStep &step, QWidget *window)
     const QPointF scene = control->mapTo(control->window(), local);
     const QPointF global = control->mapToGlobal(local);
     QPointer<QWidget> guard(control);
-    QMouseEvent press(QEvent::MouseButtonPress, local, scene, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, scene, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(control, &press);
     if (guard) {
         QMouseEvent release(QEvent::MouseButtonRelease, local, scene, global, Qt::LeftButton, Qt::NoButton,
@@ -72,8 +71,7 @@ QString shoot(const ScriptStep &step, QWidget *window)
 ScriptDriver::ScriptDriver(QList<ScriptStep> steps, QObject *parent)
     : QObject(parent)
     , m_steps(std::move(steps))
-{
-}
+{ }
 
 ScriptDriver::~ScriptDriver() = default;
 

@@ -15,12 +15,10 @@ struct NamedKey
 
 // Enter and Esc are spelt as on the dialog's keys and as people say them.
 constexpr NamedKey kNamedKeys[] = {
-    {"Return", Qt::Key_Return, "\r"},  {"Enter", Qt::Key_Return, "\r"},
-    {"Backspace", Qt::Key_Backspace, "\b"}, {"Delete", Qt::Key_Delete, "\x7f"},
-    {"Escape", Qt::Key_Escape, "\x1b"}, {"Esc", Qt::Key_Escape, "\x1b"},
-    {"Space", Qt::Key_Space, " "},      {"Tab", Qt::Key_Tab, "\t"},
-    {"Up", Qt::Key_Up, ""},             {"Down", Qt::Key_Down, ""},
-    {"Left", Qt::Key_Left, ""},         {"Right", Qt::Key_Right, ""},
+    {"Return", Qt::Key_Return, "\r"},   {"Enter", Qt::Key_Return, "\r"},    {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, "\x7f"}, {"Escape", Qt::Key_Escape, "\x1b"}, {"Esc", Qt::Key_Escape, "\x1b"},
+    {"Space", Qt::Key_Space, " "},      {"Tab", Qt::Key_Tab, "\t"},         {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},         {"Left", Qt::Key_Left, ""},         {"Right", Qt::Key_Right, ""},
     {"Home", Qt::Key_Home, ""},         {"End", Qt::Key_End, ""},
 };
 
@@ -121,7 +119,7 @@ std::optional<ScriptStep> parseKey(const QString &name)
         } else {
             // A key pressed with modifiers: letters are named by their key, so Shift
             // alone decides the case, and Ctrl turns a letter into its control code.
-            step = ScriptStep{};
+            step = ScriptStep {};
             step->qtKey = keyOfCharacter(*c);
             step->modifiers = modifiers;
             if (modifiers.testFlag(Qt::ControlModifier) && isAsciiLetter(*c))

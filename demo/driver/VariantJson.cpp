@@ -56,8 +56,14 @@ Kind kindOf(const QVariant &v)
     }
 }
 
-QString dateText(const QDate &d) { return d.toString(QStringLiteral("yyyy-MM-dd")); }
-QString timeText(const QTime &t) { return t.toString(QStringLiteral("HH:mm:ss.zzz")); }
+QString dateText(const QDate &d)
+{
+    return d.toString(QStringLiteral("yyyy-MM-dd"));
+}
+QString timeText(const QTime &t)
+{
+    return t.toString(QStringLiteral("HH:mm:ss.zzz"));
+}
 
 QByteArray number(double d)
 {
@@ -84,13 +90,27 @@ QByteArray quote(const QString &text)
     out += '"';
     for (const char c : utf8) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20)
                 out += "\\u00" + QByteArray::number(int(c), 16).rightJustified(2, '0');
@@ -131,7 +151,7 @@ QByteArray encode(const QVariant &v)
     case Kind::Array: {
         const QVariantList items = v.toList();
         QByteArray out = QByteArrayLiteral("{\"low\":0,\"high\":") + QByteArray::number(items.size() - 1)
-                         + QByteArrayLiteral(",\"items\":[");
+            + QByteArrayLiteral(",\"items\":[");
         for (qsizetype i = 0; i < items.size(); ++i) {
             if (i)
                 out += ',';

@@ -113,18 +113,17 @@ int HostSession::run()
     return m_status;
 }
 
-bool HostSession::runCall(ModuleLibrary &module, host::TClientDataSet *list, int call,
-                          const QList<ScriptStep> *steps)
+bool HostSession::runCall(ModuleLibrary &module, host::TClientDataSet *list, int call, const QList<ScriptStep> *steps)
 {
     m_call = call;
-    m_outcome = CallOutcome{};
+    m_outcome = CallOutcome {};
     m_outcome.call = call;
 
     // Without a display nobody can carry on by hand, so even a call without a script
     // is watched, as one whose script is empty.
     std::unique_ptr<ScriptDriver> driver;
     if (steps || m_headless) {
-        driver = std::make_unique<ScriptDriver>(steps ? *steps : QList<ScriptStep>{});
+        driver = std::make_unique<ScriptDriver>(steps ? *steps : QList<ScriptStep> {});
         connect(driver.get(), &ScriptDriver::finished, this, &HostSession::onScriptFinished);
         connect(driver.get(), &ScriptDriver::failed, this, &HostSession::onScriptFailed);
         driver->start();
@@ -178,8 +177,8 @@ void HostSession::checkWindowsClosed()
     }
     const QString open = ScriptDriver::describe(windows.first());
     QString message = m_options.scripts.isEmpty()
-                          ? QStringLiteral("no display and no --keys to operate window %1").arg(open)
-                          : QStringLiteral("the script has run out, but window %1 is still open").arg(open);
+        ? QStringLiteral("no display and no --keys to operate window %1").arg(open)
+        : QStringLiteral("the script has run out, but window %1 is still open").arg(open);
     for (qsizetype i = 1; i < windows.size(); ++i)
         message += QStringLiteral(", over %1").arg(ScriptDriver::describe(windows.at(i)));
     abortCall(message, ExitWindowOpen);

@@ -22,12 +22,12 @@ class ScriptDriver;
 // Exit statuses of the demo host.
 enum ExitStatus {
     ExitOk = 0,
-    ExitUsage = 1,       // a bad command line (QCommandLineParser's own status)
-    ExitBadScript = 2,   // a script names an unknown key
-    ExitNoModule = 3,    // the module cannot be loaded
-    ExitNoList = 4,      // the observation list cannot be read
+    ExitUsage = 1, // a bad command line (QCommandLineParser's own status)
+    ExitBadScript = 2, // a script names an unknown key
+    ExitNoModule = 3, // the module cannot be loaded
+    ExitNoList = 4, // the observation list cannot be read
     ExitScriptFailed = 5, // a step could not be delivered: unknown control, picture not saved
-    ExitWindowOpen = 6,  // without a display, a window stayed open after its script
+    ExitWindowOpen = 6, // without a display, a window stayed open after its script
 };
 
 struct HostOptions
@@ -53,8 +53,7 @@ public:
     int run();
 
 private:
-    bool runCall(ModuleLibrary &module, host::TClientDataSet *list, int call,
-                 const QList<ScriptStep> *steps);
+    bool runCall(ModuleLibrary &module, host::TClientDataSet *list, int call, const QList<ScriptStep> *steps);
     void printOutcome(const CallOutcome &outcome) const;
     void onScriptFinished();
     void onScriptFailed(const QString &message);

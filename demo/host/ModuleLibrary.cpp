@@ -6,8 +6,7 @@ namespace demo {
 
 ModuleLibrary::ModuleLibrary(const QString &fileName)
     : m_library(fileName)
-{
-}
+{ }
 
 ModuleLibrary::~ModuleLibrary()
 {
@@ -21,15 +20,20 @@ bool ModuleLibrary::load()
         return false;
     }
     if (!m_library.load()) {
-        m_error = QStringLiteral("cannot load the module \"%1\": %2").arg(m_library.fileName(), m_library.errorString());
+        m_error
+            = QStringLiteral("cannot load the module \"%1\": %2").arg(m_library.fileName(), m_library.errorString());
         return false;
     }
     m_observacaoMod = reinterpret_cast<ObservacaoModFunc>(m_library.resolve("ObservacaoMod"));
     m_initialize = reinterpret_cast<InitializeFunc>(m_library.resolve("Initialize"));
     m_finalize = reinterpret_cast<FinalizeFunc>(m_library.resolve("Finalize"));
-    const char *missing = !m_observacaoMod ? "ObservacaoMod" : !m_initialize ? "Initialize" : !m_finalize ? "Finalize" : nullptr;
+    const char *missing = !m_observacaoMod ? "ObservacaoMod"
+        : !m_initialize                    ? "Initialize"
+        : !m_finalize                      ? "Finalize"
+                                           : nullptr;
     if (missing) {
-        m_error = QStringLiteral("the module \"%1\" does not export %2").arg(m_library.fileName(), QLatin1StringView(missing));
+        m_error = QStringLiteral("the module \"%1\" does not export %2")
+                      .arg(m_library.fileName(), QLatin1StringView(missing));
         unload();
         return false;
     }

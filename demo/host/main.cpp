@@ -22,8 +22,8 @@ QString defaultModulePath()
 QString defaultListPath()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QString installed =
-        QDir::cleanPath(appDir + QStringLiteral("/../" OBS_DATADIR "/observacao/samples/observacoes.xml"));
+    const QString installed
+        = QDir::cleanPath(appDir + QStringLiteral("/../" OBS_DATADIR "/observacao/samples/observacoes.xml"));
     if (QFileInfo::exists(installed))
         return installed;
     const QString buildBin = QFileInfo(QStringLiteral(OBS_BUILD_BIN_DIR)).canonicalFilePath();
@@ -44,9 +44,9 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Loads the observation module, shows its dialog once per --keys (once when none is given) "
-        "and prints what each call returned."));
+    parser.setApplicationDescription(
+        QStringLiteral("Loads the observation module, shows its dialog once per --keys (once when none is given) "
+                       "and prints what each call returned."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption listOption(QStringLiteral("list"),

@@ -5,11 +5,16 @@ namespace resources {
 QString glyphPath(int n)
 {
     switch (n) {
-    case Corrigir: return QStringLiteral(":/corrigir.bmp");
-    case Pesquisa: return QStringLiteral(":/pesquisa.bmp");
-    case Sair: return QStringLiteral(":/sair.bmp");
-    case EditaDesc: return QStringLiteral(":/editadesc.bmp");
-    default: return QString();
+    case Corrigir:
+        return QStringLiteral(":/corrigir.bmp");
+    case Pesquisa:
+        return QStringLiteral(":/pesquisa.bmp");
+    case Sair:
+        return QStringLiteral(":/sair.bmp");
+    case EditaDesc:
+        return QStringLiteral(":/editadesc.bmp");
+    default:
+        return QString();
     }
 }
 

@@ -14,8 +14,8 @@ class TClientDataSet;
 //
 // Pesquisa(list, 0, 0, cor1, cor2, cor3, cor5, 0): shows the list and returns true when
 // the operator chose a record, which it leaves as the list's current record.
-using PesquisaProc = std::function<bool(TClientDataSet *list, int arg1, int arg2, int cor1, int cor2,
-                                        int cor3, int cor5, int arg7)>;
+using PesquisaProc
+    = std::function<bool(TClientDataSet *list, int arg1, int arg2, int cor1, int cor2, int cor3, int cor5, int arg7)>;
 // EditaTexto(0, text, cor1, cor2, cor3): lets the operator edit the text and returns the
 // text to be used from now on.
 using EditaTextoProc = std::function<QString(int arg0, const QString &text, int cor1, int cor2, int cor3)>;
@@ -28,8 +28,8 @@ OBSHOST_EXPORT extern EditaTextoProc EditaTexto;
 // PesquisaPadrao returns false for a null list and raises platform::EDatabaseError for a
 // list without DSOCORR. Without a QApplication, or off its thread, nothing is shown:
 // PesquisaPadrao returns false and EditaTextoPadrao the text as given.
-OBSHOST_EXPORT bool PesquisaPadrao(TClientDataSet *list, int arg1, int arg2, int cor1, int cor2, int cor3,
-                                   int cor5, int arg7);
+OBSHOST_EXPORT bool PesquisaPadrao(TClientDataSet *list, int arg1, int arg2, int cor1, int cor2, int cor3, int cor5,
+                                   int arg7);
 OBSHOST_EXPORT QString EditaTextoPadrao(int arg0, const QString &text, int cor1, int cor2, int cor3);
 
 } // namespace host

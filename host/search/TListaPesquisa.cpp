@@ -166,8 +166,7 @@ void TListaPesquisa::paintEvent(QPaintEvent *)
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(160, 160, 160));
-            p.drawRoundedRect(QRectF(area.right() - kScrollBarWidth - 1, thumbTop, kScrollBarWidth, thumbHeight),
-                              3, 3);
+            p.drawRoundedRect(QRectF(area.right() - kScrollBarWidth - 1, thumbTop, kScrollBarWidth, thumbHeight), 3, 3);
         }
     }
 

@@ -29,7 +29,7 @@ TBlendedButton *TTecladoTela::place(TBlendedButton *key, int row, int column, in
 {
     Q_ASSERT(row >= 0 && row < m_rows && column >= 0 && column + span <= m_columns);
     key->setFocusPolicy(Qt::NoFocus);
-    m_cells.append(Cell{key, row, column, qMax(1, span), character});
+    m_cells.append(Cell {key, row, column, qMax(1, span), character});
     layoutKeys();
     return key;
 }

@@ -26,8 +26,8 @@ public:
     // A key typing c, named "btnTecla<code>" after the upper-case character's code,
     // which is also its Tag.
     TBlendedButton *addCharacter(QChar c, int row, int column, int span = 1);
-    TBlendedButton *addCommand(const QString &objectName, const QString &caption,
-                               const QString &accessibleName, int row, int column, int span = 1);
+    TBlendedButton *addCommand(const QString &objectName, const QString &caption, const QString &accessibleName,
+                               int row, int column, int span = 1);
 
     bool upperCase() const { return m_upperCase; }
     void setUpperCase(bool upper);

@@ -39,28 +39,31 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
 
     m_keyboard = new TTecladoTela(12, 6, this);
     m_keyboard->setGeometry(kKeyboard);
-    const QString rowsOfKeys[] = {QStringLiteral("1234567890"),   QStringLiteral("QWERTYUIOPÁÉ"),
-                                  QStringLiteral("ASDFGHJKLÇÍÓ"), QStringLiteral("ZXCVBNMÚÂÊÔ"),
-                                  QStringLiteral("ÃÕÀÜ.,;:-!?/"), QStringLiteral("()")};
+    const QString rowsOfKeys[]
+        = {QStringLiteral("1234567890"),  QStringLiteral("QWERTYUIOPÁÉ"), QStringLiteral("ASDFGHJKLÇÍÓ"),
+           QStringLiteral("ZXCVBNMÚÂÊÔ"), QStringLiteral("ÃÕÀÜ.,;:-!?/"), QStringLiteral("()")};
     const int firstColumn[] = {0, 0, 0, 1, 0, 2};
     for (int row = 0; row < 6; ++row)
         for (int i = 0; i < rowsOfKeys[row].size(); ++i)
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, firstColumn[row] + i);
 
-    m_keyboard->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"),
-                           0, 10, 2)
-        ->OnClick = [this](QObject *) { m_editor->backspace(); };
-    m_keyboard->addCommand(QStringLiteral("btnShift"), QStringLiteral("Shift"), QStringLiteral("Shift"), 3, 0)
-        ->OnClick = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 5, 0, 2)
-        ->OnClick = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 5, 4, 4)
-        ->OnClick = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
+    m_keyboard
+        ->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"), 0, 10, 2)
+        ->OnClick
+        = [this](QObject *) { m_editor->backspace(); };
+    m_keyboard->addCommand(QStringLiteral("btnShift"), QStringLiteral("Shift"), QStringLiteral("Shift"), 3, 0)->OnClick
+        = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
+    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 5, 0, 2)->OnClick
+        = [this](QObject *) { reject(); };
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 5, 4, 4)->OnClick
+        = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 5, 8, 2)
-        ->OnClick = [this](QObject *) { m_editor->clear(); };
-    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"),
-                           5, 10, 2)
-        ->OnClick = [this](QObject *) { accept(); };
+        ->OnClick
+        = [this](QObject *) { m_editor->clear(); };
+    m_keyboard
+        ->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"), 5, 10, 2)
+        ->OnClick
+        = [this](QObject *) { accept(); };
     m_keyboard->setLook(look);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, [this](QChar c) { m_editor->insert(QString(c)); });
 

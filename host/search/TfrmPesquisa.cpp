@@ -31,7 +31,7 @@ const QRect kKeyboard(10, 266, 706, 204);
 int descriptionFieldOf(TClientDataSet *list)
 {
     (void)list->RecordCount(); // raises on a closed table
-    (void)list->GetField(0);   // raises on a table without fields
+    (void)list->GetField(0); // raises on a table without fields
     return list->FieldByName(QStringLiteral("DSOCORR"))->Index();
 }
 
@@ -87,18 +87,21 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         for (int i = 0; i < rowsOfKeys[row].size(); ++i)
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, first + i);
     }
-    m_keyboard->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"),
-                           0, 10, 2)
-        ->OnClick = [this](QObject *) { removeLast(); };
+    m_keyboard
+        ->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"), 0, 10, 2)
+        ->OnClick
+        = [this](QObject *) { removeLast(); };
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 1, 10, 2)
-        ->OnClick = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 2, 10, 2)
-        ->OnClick = [this](QObject *) { type(QLatin1Char(' ')); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)
-        ->OnClick = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"),
-                           3, 9, 3)
-        ->OnClick = [this](QObject *) { choose(); };
+        ->OnClick
+        = [this](QObject *) { setSearchText(QString()); };
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 2, 10, 2)->OnClick
+        = [this](QObject *) { type(QLatin1Char(' ')); };
+    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)->OnClick
+        = [this](QObject *) { reject(); };
+    m_keyboard
+        ->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"), 3, 9, 3)
+        ->OnClick
+        = [this](QObject *) { choose(); };
     m_keyboard->setLook(look);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::type);
 
@@ -261,7 +264,8 @@ bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3
         return false;
     if (!canShowDialog("PesquisaPadrao"))
         return false;
-    QPointer<TfrmPesquisa> dialog = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
+    QPointer<TfrmPesquisa> dialog
+        = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
     const int savedCursor = platform::Screen::cursor();
     platform::Screen::setCursor(platform::Screen::crDefault);
     const bool chosen = dialog->exec() == QDialog::Accepted;

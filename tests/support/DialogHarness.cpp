@@ -79,14 +79,14 @@ std::unique_ptr<host::TClientDataSet> makeObservationList()
     t->AddFieldDef({QStringLiteral("FLATIVO"), FieldType::Boolean});
     t->CreateDataSet();
     const QVariant null = QVariant::fromValue(nullptr);
-    t->AppendRecord({QStringLiteral("01"), QStringLiteral("Sem cebola"), QStringLiteral("Sem cebola no prato"), 1,
-                     0.0, QDate(2024, 3, 1), true});
-    t->AppendRecord({QStringLiteral("02"), QStringLiteral("Bem passado"), QStringLiteral("Carne bem passada"), 2,
-                     2.5, QDate(2024, 3, 2), true});
+    t->AppendRecord({QStringLiteral("01"), QStringLiteral("Sem cebola"), QStringLiteral("Sem cebola no prato"), 1, 0.0,
+                     QDate(2024, 3, 1), true});
+    t->AppendRecord({QStringLiteral("02"), QStringLiteral("Bem passado"), QStringLiteral("Carne bem passada"), 2, 2.5,
+                     QDate(2024, 3, 2), true});
     t->AppendRecord({QStringLiteral("0A"), QStringLiteral("Sem sal"), QStringLiteral("Sem sal"), 3, null,
                      QDate(2024, 3, 3), false});
-    t->AppendRecord({QStringLiteral("AB"), QStringLiteral("Com açúcar"), QStringLiteral("Com açúcar à parte"), 4,
-                     1.25, null, true});
+    t->AppendRecord({QStringLiteral("AB"), QStringLiteral("Com açúcar"), QStringLiteral("Com açúcar à parte"), 4, 1.25,
+                     null, true});
     t->AppendRecord({QStringLiteral("ÇX"), QStringLiteral("Caçarola"), QStringLiteral("Servir na caçarola"), 5, 0.0,
                      QDate(2024, 3, 5), true});
     t->First();
@@ -102,12 +102,9 @@ QByteArray parameterPacket(const QString &scheme, int cor1, int cor2, int cor3, 
         QString value;
     };
     const F fields[] = {
-        {"IDESQUEMA", "string", scheme},
-        {"INCOR1", "i4", QString::number(cor1)},
-        {"INCOR2", "i4", QString::number(cor2)},
-        {"INCOR3", "i4", QString::number(cor3)},
-        {"INCOR4", "i4", QStringLiteral("0")},
-        {"INCOR5", "i4", QString::number(cor5)},
+        {"IDESQUEMA", "string", scheme},         {"INCOR1", "i4", QString::number(cor1)},
+        {"INCOR2", "i4", QString::number(cor2)}, {"INCOR3", "i4", QString::number(cor3)},
+        {"INCOR4", "i4", QStringLiteral("0")},   {"INCOR5", "i4", QString::number(cor5)},
     };
     QByteArray meta, row;
     for (const F &f : fields) {

@@ -61,8 +61,7 @@ std::unique_ptr<host::TClientDataSet> makeObservationList();
 
 // A display parameter packet with the given scheme and colours; fields listed in omit
 // are left out.
-QByteArray parameterPacket(const QString &scheme, int cor1, int cor2, int cor3, int cor5,
-                           const QStringList &omit = {});
+QByteArray parameterPacket(const QString &scheme, int cor1, int cor2, int cor3, int cor5, const QStringList &omit = {});
 
 // Texts of the captured messages.
 QStringList messageTexts(const QVector<host::MensagemArgs> &messages);
