@@ -896,12 +896,10 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
         }
     } else if (id == QMetaType::QDate) {
         date = value.toDate();
-    } else if (!isText) {
-        return bad();
-    } else if (const auto dt = parseDateTime(value.toString().trimmed())) {
+    } else if (const auto dt = isText ? parseDateTime(value.toString().trimmed()) : std::nullopt) {
         date = dt->date();
         time = dt->time();
-    } else if (const auto d = parseDate(value.toString().trimmed())) {
+    } else if (const auto d = isText ? parseDate(value.toString().trimmed()) : std::nullopt) {
         date = *d;
     } else {
         return bad();

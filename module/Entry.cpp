@@ -17,7 +17,7 @@ namespace module {
 
 namespace {
 
-void showTrappedError(std::exception_ptr error) noexcept
+void showTrappedError(const std::exception_ptr &error) noexcept
 {
     try {
         host::Mensagem(platform::exceptionMessage(error), QString(), QStringLiteral("N"), QStringLiteral("N"),

@@ -37,7 +37,7 @@ void setExceptionReporter(ExceptionReporter r)
     reporter() = std::move(r);
 }
 
-void handleException(std::exception_ptr error) noexcept
+void handleException(const std::exception_ptr &error) noexcept
 {
     try {
         const QString message = exceptionMessage(error);

@@ -19,7 +19,7 @@ OBSHOST_EXPORT void setExeNameOverride(const QString &path);
 // letting it unwind through the event loop. The host services install the reporter.
 using ExceptionReporter = std::function<void(const QString &message)>;
 OBSHOST_EXPORT void setExceptionReporter(ExceptionReporter reporter);
-OBSHOST_EXPORT void handleException(std::exception_ptr error) noexcept;
+OBSHOST_EXPORT void handleException(const std::exception_ptr &error) noexcept;
 
 // Runs fn; an exception it throws is reported and goes no further.
 template<typename Fn> void guarded(Fn &&fn) noexcept

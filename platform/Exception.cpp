@@ -9,7 +9,7 @@ Exception::Exception(QString message)
     , m_utf8(m_message.toUtf8())
 { }
 
-QString exceptionMessage(std::exception_ptr error)
+QString exceptionMessage(const std::exception_ptr &error)
 {
     try {
         std::rethrow_exception(error);

@@ -50,6 +50,6 @@ public:
 };
 
 // The message of any exception, for showing to the operator.
-OBSHOST_EXPORT QString exceptionMessage(std::exception_ptr error);
+OBSHOST_EXPORT QString exceptionMessage(const std::exception_ptr &error);
 
 } // namespace platform

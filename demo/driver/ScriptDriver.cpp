@@ -112,7 +112,8 @@ void ScriptDriver::post(int delayMs)
     if (m_posted)
         return;
     m_posted = true;
-    QTimer::singleShot(delayMs, this, &ScriptDriver::runNext);
+    // The timer's slot object belongs to Qt once posted.
+    QTimer::singleShot(delayMs, this, &ScriptDriver::runNext); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
 }
 
 void ScriptDriver::runNext()

@@ -22,7 +22,7 @@ QString defaultModulePath()
 QString defaultListPath()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QString installed
+    QString installed
         = QDir::cleanPath(appDir + QStringLiteral("/../" OBS_DATADIR "/observacao/samples/observacoes.xml"));
     if (QFileInfo::exists(installed))
         return installed;

@@ -143,7 +143,7 @@ QString EditaTextoPadrao(int, const QString &text, int cor1, int cor2, int cor3)
     const bool accepted = dialog->exec() == QDialog::Accepted;
     platform::Screen::setCursor(savedCursor);
     // Gone already if its parent went while it was shown: the text stays as given.
-    const QString result = (accepted && dialog) ? dialog->text() : text;
+    QString result = (accepted && dialog) ? dialog->text() : text;
     delete dialog.data();
     return result;
 }
