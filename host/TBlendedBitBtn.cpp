@@ -1,5 +1,6 @@
 #include "host/TBlendedBitBtn.h"
 
+#include <QCache>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -90,6 +91,38 @@ Wrapped wrapCaption(const QString &caption, const QFontMetricsF &fm, qreal room,
     return w;
 }
 
+size_t contentHash(const QImage &img)
+{
+    size_t h = qHashMulti(0, img.width(), img.height(), int(img.format()), img.devicePixelRatio());
+    const qsizetype lineBytes = (qsizetype(img.width()) * img.depth() + 7) / 8;
+    for (int y = 0; y < img.height(); ++y)
+        h = qHashBits(img.constScanLine(y), size_t(lineBytes), h);
+    return h;
+}
+
+// The picture with its background keyed out, premultiplied, kept by content: the
+// window loads its pictures afresh for every call, and keying out is the costly part.
+// Equal pictures also get the very same result, so their keys share one rendering.
+QImage keyedOut(const QImage &glyph)
+{
+    if (glyph.isNull())
+        return QImage();
+    struct Entry
+    {
+        QImage source;
+        QImage keyed;
+    };
+    static QCache<size_t, Entry> cache(256 * 1024); // cost: pixels
+    const size_t key = contentHash(glyph);
+    if (const Entry *e = cache.object(key))
+        if (e->source.devicePixelRatio() == glyph.devicePixelRatio() && e->source == glyph)
+            return e->keyed;
+    QImage keyed = TBlendedBitBtn::backgroundToAlpha(glyph).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const qsizetype cost = qsizetype(glyph.width()) * glyph.height();
+    cache.insert(key, new Entry {glyph, keyed}, cost);
+    return keyed;
+}
+
 } // namespace
 
 TBlendedBitBtn::TBlendedBitBtn(QWidget *parent)
@@ -128,10 +161,10 @@ QImage TBlendedBitBtn::backgroundToAlpha(const QImage &glyph)
 
 void TBlendedBitBtn::SetGlyph(const QImage &glyph)
 {
-    if (glyph == m_glyph)
+    if (glyph == m_glyph && glyph.devicePixelRatio() == m_glyph.devicePixelRatio())
         return;
     m_glyph = glyph;
-    m_transparent = backgroundToAlpha(glyph).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_transparent = keyedOut(glyph);
     m_drawn = QImage();
     update();
 }
@@ -215,9 +248,8 @@ TBlendedBitBtn::Placement TBlendedBitBtn::placement() const
     return out;
 }
 
-void TBlendedBitBtn::paintGlyph(QPainter &p, const QRectF &at)
+void TBlendedBitBtn::paintGlyph(QPainter &p, const QRectF &at, qreal ratio)
 {
-    const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : devicePixelRatioF();
     // A disabled key shows its picture in the disabled caption colour, so that a white
     // drawing stays visible on a light disabled face.
     const QColor tint = isEnabled() ? QColor() : captionColor();
@@ -241,13 +273,21 @@ void TBlendedBitBtn::paintGlyph(QPainter &p, const QRectF &at)
     p.drawImage(snapped, m_drawn);
 }
 
-void TBlendedBitBtn::paintEvent(QPaintEvent *)
+TBlendedButton::Look TBlendedBitBtn::look(qreal ratio, qreal deviceRatio) const
 {
-    QPainter p(this);
+    Look l = TBlendedButton::look(ratio, deviceRatio);
+    l.glyph = m_transparent.isNull() ? 0 : m_transparent.cacheKey();
+    l.layout = int(m_layout);
+    l.spacing = m_spacing;
+    return l;
+}
+
+void TBlendedBitBtn::paintKey(QPainter &p, qreal deviceRatio)
+{
     paintFace(p);
     const Placement where = placement();
     if (!where.glyph.isEmpty())
-        paintGlyph(p, where.glyph);
+        paintGlyph(p, where.glyph, deviceRatio);
     if (where.lines.isEmpty())
         return;
     p.setFont(font());

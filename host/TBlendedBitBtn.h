@@ -21,7 +21,7 @@ class OBSHOST_EXPORT TBlendedBitBtn : public TBlendedButton
     Q_OBJECT
 
 public:
-    // Where paintEvent puts things, in logical pixels.
+    // Where the key's drawing puts things, in logical pixels.
     struct Placement
     {
         QRectF glyph; // empty without a picture
@@ -50,13 +50,15 @@ public:
     static QImage backgroundToAlpha(const QImage &glyph);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    Look look(qreal ratio, qreal deviceRatio) const override;
+    void paintKey(QPainter &p, qreal deviceRatio) override;
 
 private:
-    void paintGlyph(QPainter &p, const QRectF &at);
+    void paintGlyph(QPainter &p, const QRectF &at, qreal deviceRatio);
 
     QImage m_glyph; // as given
-    QImage m_transparent; // background keyed out, premultiplied
+    // Background keyed out, premultiplied; shared by the keys given the same picture.
+    QImage m_transparent;
     // The picture as last drawn: scaled to the device and tinted when disabled.
     QImage m_drawn;
     qreal m_drawnRatio = 0;

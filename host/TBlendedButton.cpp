@@ -3,7 +3,13 @@
 #include "platform/Application.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QVarLengthArray>
+
+#include <bit>
+#include <cmath>
 
 namespace host {
 
@@ -69,6 +75,126 @@ QSize TBlendedButton::sizeHint() const
     return QSize(60, 53);
 }
 
+namespace {
+
+// A cache key is built for every key of every new window, so it is written as raw
+// values rather than formatted text. Strings go with their length, so that no two
+// looks give the same key.
+class KeyWriter
+{
+public:
+    void put(quint64 v)
+    {
+        for (int i = 0; i < 4; ++i)
+            m_chars.append(char16_t(v >> (16 * i)));
+    }
+    void put(qreal v) { put(std::bit_cast<quint64>(double(v))); }
+    void put(quint32 low, quint32 high) { put(quint64(low) | quint64(high) << 32); }
+    void put(QStringView s)
+    {
+        put(quint64(s.size()));
+        m_chars.append(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
+    }
+    void put(QLatin1String s)
+    {
+        put(quint64(s.size()));
+        for (char c : s)
+            m_chars.append(char16_t(uchar(c)));
+    }
+    QString text() const { return QString(reinterpret_cast<const QChar *>(m_chars.constData()), m_chars.size()); }
+
+private:
+    QVarLengthArray<char16_t, 256> m_chars;
+};
+
+} // namespace
+
+QString TBlendedButton::Look::cacheKey() const
+{
+    KeyWriter key;
+    key.put(QLatin1String("obs.touchkey"));
+    key.put(QLatin1String(kind ? kind->className() : ""));
+    key.put(quint32(size.width()), quint32(size.height()));
+    key.put(ratio);
+    key.put(deviceRatio);
+    key.put(quint32(phaseX), quint32(phaseY));
+    key.put(quint32(dpiX), quint32(dpiY));
+    key.put(quint64(enabled) | quint64(down) << 1 | quint64(direction) << 2);
+    key.put(quint64(face.rgba64()));
+    key.put(quint64(caption.rgba64()));
+    key.put(quint64(glyph));
+    key.put(quint32(layout), quint32(spacing));
+    // Every attribute of the font that can change its drawing.
+    const QStringList families = font.families();
+    key.put(quint64(families.size()));
+    for (const QString &family : families)
+        key.put(QStringView(family));
+    key.put(QStringView(font.styleName()));
+    key.put(font.pointSizeF());
+    key.put(quint32(font.pixelSize()), quint32(font.weight()));
+    key.put(quint64(font.style()) | quint64(font.styleHint()) << 8 | quint64(font.styleStrategy()) << 16
+            | quint64(font.hintingPreference()) << 32 | quint64(font.capitalization()) << 40);
+    key.put(quint64(font.stretch()) | quint64(font.underline()) << 32 | quint64(font.overline()) << 33
+            | quint64(font.strikeOut()) << 34 | quint64(font.fixedPitch()) << 35 | quint64(font.kerning()) << 36
+            | quint64(font.letterSpacingType()) << 40);
+    key.put(font.letterSpacing());
+    key.put(font.wordSpacing());
+    key.put(QStringView(text));
+    return key.text();
+}
+
+TBlendedButton::Look TBlendedButton::look(qreal ratio, qreal deviceRatio) const
+{
+    Look l;
+    l.kind = metaObject();
+    l.size = size();
+    l.ratio = ratio;
+    l.deviceRatio = deviceRatio;
+    l.font = font();
+    // Only a font sized in points depends on the resolution; asking for it costs.
+    if (l.font.pixelSize() <= 0) {
+        l.dpiX = logicalDpiX();
+        l.dpiY = logicalDpiY();
+    }
+    l.enabled = isEnabled();
+    l.down = isDown();
+    l.face = faceColor();
+    l.caption = captionColor();
+    l.text = text();
+    l.direction = layoutDirection();
+    return l;
+}
+
+QPixmap TBlendedButton::rendering(const Look &look)
+{
+    const QString key = look.cacheKey();
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QPointF phase(look.phaseX / 64.0, look.phaseY / 64.0);
+    QImage img(QSize(int(std::ceil(phase.x() + look.size.width() * look.ratio)),
+                     int(std::ceil(phase.y() + look.size.height() * look.ratio))),
+               QImage::Format_ARGB32_Premultiplied);
+    if (img.isNull())
+        return pixmap;
+    img.fill(Qt::transparent);
+    img.setDevicePixelRatio(look.ratio);
+    // Fonts given in points resolve by the device's resolution: the widget's, not an image's.
+    if (look.dpiX > 0 && look.dpiY > 0) {
+        img.setDotsPerMeterX(qRound(look.dpiX / 0.0254));
+        img.setDotsPerMeterY(qRound(look.dpiY / 0.0254));
+    }
+    {
+        QPainter p(&img);
+        p.setLayoutDirection(look.direction);
+        p.translate(phase / look.ratio);
+        paintKey(p, look.deviceRatio);
+    }
+    pixmap = QPixmap::fromImage(std::move(img));
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
 void TBlendedButton::paintFace(QPainter &p) const
 {
     p.setRenderHint(QPainter::Antialiasing);
@@ -79,9 +205,8 @@ void TBlendedButton::paintFace(QPainter &p) const
     p.drawRoundedRect(QRectF(rect()), radius, radius);
 }
 
-void TBlendedButton::paintEvent(QPaintEvent *)
+void TBlendedButton::paintKey(QPainter &p, qreal)
 {
-    QPainter p(this);
     paintFace(p);
     const QString caption = text();
     if (caption.isEmpty())
@@ -93,6 +218,35 @@ void TBlendedButton::paintEvent(QPaintEvent *)
     const QRectF area = QRectF(rect()).adjusted(Padding, 0, -Padding, 0);
     const QString shown = QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, area.width());
     p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextIncludeTrailingSpaces, shown);
+}
+
+void TBlendedButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const qreal deviceRatio = p.device()->devicePixelRatioF();
+    // A cached rendering fits a device that only scales, equally both ways (the screen,
+    // or an image of another pixel ratio); anything else is drawn directly.
+    const QTransform t = p.deviceTransform();
+    if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) {
+        paintKey(p, deviceRatio);
+        return;
+    }
+    const qreal ratio = t.m11();
+    Look now = look(ratio, deviceRatio);
+    // The rendering carries the key's offset within its first device pixel and is laid
+    // on whole pixels, so its antialiased edges match a key drawn in place.
+    const auto phaseOf = [](qreal device) {
+        const int in64ths = qRound((device - std::floor(device)) * 64);
+        return in64ths == 64 ? 0 : in64ths;
+    };
+    now.phaseX = phaseOf(t.dx());
+    now.phaseY = phaseOf(t.dy());
+    if (m_shown.isNull() || !(now == m_shownLook)) {
+        m_shown = rendering(now);
+        m_shownLook = now;
+    }
+    const QPointF whole(std::round(t.dx() - now.phaseX / 64.0), std::round(t.dy() - now.phaseY / 64.0));
+    p.drawPixmap(QPointF((whole.x() - t.dx()) / ratio, (whole.y() - t.dy()) / ratio), m_shown);
 }
 
 } // namespace host

@@ -1,13 +1,16 @@
 // The touch keys' look: face and caption colours by state, the picture's background
-// shown as the face, caption placement beside or below the picture, and drawing at a
-// device pixel ratio of 2.
+// shown as the face, caption placement beside or below the picture, drawing at a
+// device pixel ratio of 2, and kept renderings that follow every change.
 
 #include "dialog/resources/Resources.h"
 #include "host/TBlendedBitBtn.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using host::ButtonLayout;
 using host::TBlendedBitBtn;
@@ -360,6 +363,118 @@ TEST(TouchKey, CaptionScalesWithTheDevice)
     ASSERT_GT(one, 20);
     // The same letter in four times the device pixels, not a blown-up small one.
     EXPECT_NEAR(two / one, 4.0, 0.4);
+}
+
+// ---- kept renderings ----
+
+template<typename Key> struct LookChange
+{
+    const char *what;
+    std::function<void(Key &)> before; // applied before the key is first drawn
+    std::function<void(Key &)> change; // applied once it has been drawn
+};
+
+// Each change must show at once, exactly as a key made afresh with the final
+// properties, and with no rendering kept from before, draws it.
+template<typename Key>
+void expectChangesShow(const std::function<void(Key &)> &setUp, const std::vector<LookChange<Key>> &changes)
+{
+    for (const LookChange<Key> &c : changes) {
+        SCOPED_TRACE(c.what);
+        Key key;
+        setUp(key);
+        if (c.before)
+            c.before(key);
+        const QImage drawn = shot(key);
+        c.change(key);
+        const QImage changed = shot(key);
+        EXPECT_NE(changed, drawn);
+
+        QPixmapCache::clear();
+        Key fresh;
+        setUp(fresh);
+        if (c.before)
+            c.before(fresh);
+        c.change(fresh);
+        EXPECT_EQ(changed, shot(fresh));
+    }
+}
+
+TEST(KeptRendering, EveryChangeOfAKeyShowsAtOnce)
+{
+    using Change = LookChange<TBlendedButton>;
+    const QColor green(0, 128, 0), red(255, 0, 0);
+    expectChangesShow<TBlendedButton>(
+        [](TBlendedButton &k) { setUpKey(k, QStringLiteral("W")); },
+        {
+            Change {"face", {}, [&](auto &k) { k.SetColor(green); }},
+            Change {"caption colour", {}, [&](auto &k) { k.SetFontColor(red); }},
+            Change {"caption", {}, [](auto &k) { k.setText(QStringLiteral("Q")); }},
+            Change {"font", {}, [](auto &k) { k.setFont(arial(20, true)); }},
+            Change {"size", {}, [](auto &k) { k.resize(90, 53); }},
+            Change {"pressed", {}, [](auto &k) { k.setDown(true); }},
+            Change {"released", [](auto &k) { k.setDown(true); }, [](auto &k) { k.setDown(false); }},
+            Change {"pressed face", [](auto &k) { k.setDown(true); }, [&](auto &k) { k.SetDownColor(green); }},
+            Change {"disabled", {}, [](auto &k) { k.setEnabled(false); }},
+            Change {"disabled caption", [](auto &k) { k.setEnabled(false); },
+                    [&](auto &k) { k.SetDisabledFontColor(red); }},
+        });
+}
+
+TEST(KeptRendering, EveryChangeOfAPictureKeyShowsAtOnce)
+{
+    using Change = LookChange<TBlendedBitBtn>;
+    // The same picture with a red block drawn over its corner.
+    QImage edited = resources::glyph(resources::Sair);
+    QPainter(&edited).fillRect(0, 0, 12, 12, Qt::red);
+    expectChangesShow<TBlendedBitBtn>(
+        [](TBlendedBitBtn &k) { setUpPictureKey(k, resources::Sair, QStringLiteral("Sair"), QSize(121, 53), 21); },
+        {
+            Change {"picture", {}, [](auto &k) { k.SetGlyph(resources::glyph(resources::Corrigir)); }},
+            Change {"edited picture", {}, [&](auto &k) { k.SetGlyph(edited); }},
+            Change {"no picture", {}, [](auto &k) { k.SetGlyph(QImage()); }},
+            Change {"layout", {}, [](auto &k) { k.SetLayout(ButtonLayout::GlyphRight); }},
+            Change {"spacing", {}, [](auto &k) { k.SetSpacing(20); }},
+            Change {"disabled", {}, [](auto &k) { k.setEnabled(false); }},
+        });
+}
+
+TEST(KeptRendering, KeyDrawnOnceAtOneRatioIsDrawnAfreshAtAnother)
+{
+    TBlendedButton key;
+    setUpKey(key, QStringLiteral("M"));
+    shot(key);
+    const QImage two = shotAt2x(key);
+    // A drawing made at ratio 1 and blown up fills every 2x2 block with one colour; a
+    // caption drawn at ratio 2 has edges inside the blocks.
+    int detailed = 0;
+    for (int y = 0; y + 1 < two.height(); y += 2)
+        for (int x = 0; x + 1 < two.width(); x += 2)
+            detailed += two.pixel(x, y) != two.pixel(x + 1, y) || two.pixel(x, y) != two.pixel(x, y + 1);
+    EXPECT_GT(detailed, 20);
+}
+
+TEST(KeptRendering, KeysAlikeButForTheirCaptionsShowTheirOwn)
+{
+    TBlendedButton one;
+    TBlendedButton two;
+    setUpKey(one, QStringLiteral("1"));
+    setUpKey(two, QStringLiteral("2"));
+    const QImage first = shot(one);
+    EXPECT_NE(shot(two), first);
+    EXPECT_EQ(shot(one), first);
+}
+
+TEST(KeptRendering, PictureLoadedTwiceDrawsTheSame)
+{
+    // The window loads its pictures afresh on every call.
+    TBlendedBitBtn first;
+    TBlendedBitBtn second;
+    setUpPictureKey(first, resources::Pesquisa, QStringLiteral("Pesquisar"), QSize(144, 38), 15);
+    setUpPictureKey(second, resources::Pesquisa, QStringLiteral("Pesquisar"), QSize(144, 38), 15);
+    const QImage a = shot(first);
+    QPixmapCache::clear();
+    EXPECT_EQ(shot(second), a);
 }
 
 } // namespace
