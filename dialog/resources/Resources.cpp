@@ -1,5 +1,7 @@
 #include "dialog/resources/Resources.h"
 
+#include <QHash>
+
 namespace resources {
 
 QString glyphPath(int n)
@@ -18,7 +20,9 @@ QString glyphPath(int n)
     }
 }
 
-QImage glyph(int n)
+namespace {
+
+QImage load(int n)
 {
     const QString path = glyphPath(n);
     if (path.isEmpty())
@@ -30,6 +34,19 @@ QImage glyph(int n)
     // an invisible picture. Converting to RGB32 keeps the colours and drops the alpha.
     if (img.format() != QImage::Format_RGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
+    return img;
+}
+
+} // namespace
+
+QImage glyph(int n)
+{
+    // Decoded once: every window asks for the same four pictures.
+    static QHash<int, QImage> decoded;
+    if (const auto it = decoded.constFind(n); it != decoded.constEnd())
+        return *it;
+    QImage img = load(n);
+    decoded.insert(n, img);
     return img;
 }
 
