@@ -4,6 +4,8 @@
 //
 // Usage: makeavi OUTFILE
 
+#include "LittleEndian.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QtGlobal>
@@ -33,18 +35,6 @@ struct Rgb
 
 const Rgb kTrack {255, 255, 255};
 const Rgb kBar {204, 91, 44}; // the window frame's orange brown
-
-void put16(QByteArray &b, quint16 v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-
-void put32(QByteArray &b, quint32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
 
 void putFourCC(QByteArray &b, const char *cc)
 {

@@ -5,6 +5,8 @@
 // Usage: makeglyphs OUTDIR [SCALE]
 // SCALE (default 1) multiplies the size, for looking at the artwork closely.
 
+#include "LittleEndian.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -112,18 +114,6 @@ QImage render(const Artwork &art, const QColor &background, int scale)
     art(p);
     p.end();
     return img;
-}
-
-void put16(QByteArray &b, quint16 v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-
-void put32(QByteArray &b, quint32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
 }
 
 // BITMAPFILEHEADER + BITMAPINFOHEADER + BGR0 pixels, last row first.

@@ -32,6 +32,14 @@ std::optional<QChar> typedPrintable(const QKeyEvent &event)
     return c;
 }
 
+QFont arial(int pixels, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
 bool canShowDialog(const char *caller)
 {
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());

@@ -3,6 +3,7 @@
 #include "platform/Export.h"
 
 #include <QChar>
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -25,6 +26,9 @@ OBSHOST_EXPORT bool canShowDialog(const char *caller);
 // The window the package's dialogs stack above: the running modal dialog, else the
 // active window; may be null.
 OBSHOST_EXPORT QWidget *dialogParent();
+
+// "Arial" at a pixel size, the type of every key and field of the dialogs.
+OBSHOST_EXPORT QFont arial(int pixels, bool bold);
 
 // Puts a top-level widget in the middle of the screen it belongs to.
 OBSHOST_EXPORT void centreOnScreen(QWidget *window);

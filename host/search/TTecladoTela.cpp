@@ -1,5 +1,7 @@
 #include "host/search/TTecladoTela.h"
 
+#include "host/search/SearchSupport.h"
+
 #include "host/TBlendedButton.h"
 #include "host/search/SearchLook.h"
 
@@ -7,15 +9,7 @@
 
 namespace host {
 
-namespace {
-QFont keyFont(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-} // namespace
+namespace { } // namespace
 
 TTecladoTela::TTecladoTela(int columns, int rows, QWidget *parent)
     : QWidget(parent)
@@ -40,7 +34,7 @@ TBlendedButton *TTecladoTela::addCharacter(QChar c, int row, int column, int spa
     const QChar upper = c.toUpper();
     key->setObjectName(QStringLiteral("btnTecla%1").arg(upper.unicode()));
     key->SetTag(upper.unicode());
-    key->setFont(keyFont(22, false));
+    key->setFont(arial(22, false));
     key->setText(shown(c));
     key->setAccessibleName(shown(c));
     // Read the caption at click time: it follows the case.
@@ -53,7 +47,7 @@ TBlendedButton *TTecladoTela::addCommand(const QString &objectName, const QStrin
 {
     auto *key = new TBlendedButton(this);
     key->setObjectName(objectName);
-    key->setFont(keyFont(caption.size() > 2 ? 17 : 22, caption.size() > 2));
+    key->setFont(arial(caption.size() > 2 ? 17 : 22, caption.size() > 2));
     key->setText(caption);
     key->setAccessibleName(accessibleName);
     return place(key, row, column, span, QChar());

@@ -34,14 +34,6 @@ int descriptionFieldOf(TClientDataSet *list)
     (void)list->GetField(0); // raises on a table without fields
     return list->FieldByName(QStringLiteral("DSOCORR"))->Index();
 }
-
-QFont arial(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 } // namespace
 
 TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent)
