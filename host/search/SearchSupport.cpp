@@ -1,8 +1,10 @@
 #include "host/search/SearchSupport.h"
 
 #include "platform/KeyMap.h"
+#include "platform/Screen.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QThread>
@@ -38,6 +40,15 @@ QFont arial(int pixels, bool bold)
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
+}
+
+int execWithDefaultCursor(QDialog *dialog)
+{
+    const int saved = platform::Screen::cursor();
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    const int code = dialog->exec();
+    platform::Screen::setCursor(saved);
+    return code;
 }
 
 bool canShowDialog(const char *caller)

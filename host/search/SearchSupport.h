@@ -8,6 +8,7 @@
 #include <optional>
 
 class QKeyEvent;
+class QDialog;
 class QWidget;
 
 namespace host {
@@ -29,6 +30,9 @@ OBSHOST_EXPORT QWidget *dialogParent();
 
 // "Arial" at a pixel size, the type of every key and field of the dialogs.
 OBSHOST_EXPORT QFont arial(int pixels, bool bold);
+
+// Runs a dialog modally with the default pointer shape, restoring the caller's after.
+OBSHOST_EXPORT int execWithDefaultCursor(QDialog *dialog);
 
 // Puts a top-level widget in the middle of the screen it belongs to.
 OBSHOST_EXPORT void centreOnScreen(QWidget *window);

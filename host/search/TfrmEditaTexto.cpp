@@ -138,10 +138,7 @@ QString EditaTextoPadrao(int, const QString &text, int cor1, int cor2, int cor3)
     if (!canShowDialog("EditaTextoPadrao"))
         return text;
     QPointer<TfrmEditaTexto> dialog = new TfrmEditaTexto(text, SearchLook::fromRefs(cor1, cor2, cor3), dialogParent());
-    const int savedCursor = platform::Screen::cursor();
-    platform::Screen::setCursor(platform::Screen::crDefault);
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    platform::Screen::setCursor(savedCursor);
+    const bool accepted = execWithDefaultCursor(dialog) == QDialog::Accepted;
     // Gone already if its parent went while it was shown: the text stays as given.
     QString result = (accepted && dialog) ? dialog->text() : text;
     delete dialog.data();

@@ -258,10 +258,7 @@ bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3
         return false;
     QPointer<TfrmPesquisa> dialog
         = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
-    const int savedCursor = platform::Screen::cursor();
-    platform::Screen::setCursor(platform::Screen::crDefault);
-    const bool chosen = dialog->exec() == QDialog::Accepted;
-    platform::Screen::setCursor(savedCursor);
+    const bool chosen = execWithDefaultCursor(dialog) == QDialog::Accepted;
     delete dialog.data(); // gone already if its parent went while it was shown
     return chosen;
 }
