@@ -12,7 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-ctest --test-dir build --output-on-failure -j2 | tee "$log"
+# One end-to-end case has been seen to fail once under load and pass alone; a second
+# try keeps CI from hanging on that while a steady failure still fails.
+ctest --test-dir build --output-on-failure -j2 --repeat until-pass:2 | tee "$log"
 total=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
 
 echo "== sanitizers"
