@@ -12,9 +12,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-# One end-to-end case has been seen to fail once under load and pass alone; a second
-# try keeps that timing from failing CI, while a steady failure still fails.
-ctest --test-dir build --output-on-failure -j2 --repeat until-pass:2 | tee "$log"
+ctest --test-dir build --output-on-failure -j2 | tee "$log"
 total=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
 
 echo "== sanitizers"

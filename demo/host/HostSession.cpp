@@ -51,6 +51,8 @@ HostSession::HostSession(HostOptions options, QObject *parent)
     const QString platform = QGuiApplication::platformName();
     m_headless = platform == QLatin1StringView("offscreen") || platform == QLatin1StringView("minimal");
     m_idleTimer.setSingleShot(true);
+    // A coarse timer may fire up to 5% early; the host promises the full limit.
+    m_idleTimer.setTimerType(Qt::PreciseTimer);
     m_idleTimer.setInterval(kIdleLimitMs);
     connect(&m_idleTimer, &QTimer::timeout, this, &HostSession::checkWindowsClosed);
     m_closer.setInterval(20);
