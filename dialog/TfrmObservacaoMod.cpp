@@ -30,6 +30,8 @@ namespace dialog {
 namespace {
 
 constexpr const char *kParameterFile = "PARAMETROSLUM.CDS";
+// The parameter file holds one record of five fields; it is read on every call.
+constexpr qint64 kParameterFileLimit = 1024 * 1024;
 
 QFont fontOf(const FontDesc &desc)
 {
@@ -189,6 +191,7 @@ void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString
     if (!QFileInfo(path).isFile())
         return;
 
+    cdsParametrosLum->SetFileSizeLimit(kParameterFileLimit);
     cdsParametrosLum->LoadFromFile(path);
     cdsParametrosLum->SetActive(true);
 

@@ -1,21 +1,23 @@
 #include "host/DataPacket.h"
 
+#include "host/MarkupScreen.h"
+#include "host/PacketText.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
-#include <QStringDecoder>
 #include <QTime>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <new>
@@ -29,6 +31,8 @@ namespace {
 
 // One element may carry a ROW's fields plus its RowState.
 constexpr int MaxAttributesPerElement = DataPacket::MaxFields + 1;
+// DATAPACKET > METADATA > FIELDS > FIELD > PARAM is as deep as the format goes.
+constexpr int MaxDepth = 5;
 
 // Windows-1252 characters of the codes 128 to 159; 0 where the code page has none.
 constexpr char16_t Cp1252High[32] = {
@@ -246,102 +250,6 @@ std::optional<bool> parseBoolean(QStringView s)
     return std::nullopt;
 }
 
-// ---- Reading: bytes to text ----
-
-QString strictDecode(QStringDecoder &decoder, const QByteArray &bytes, const QString &encoding)
-{
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        fail(QStringLiteral("o conteúdo não é texto válido na codificação '%1'").arg(encoding));
-    return text;
-}
-
-QString decodePacket(const QByteArray &bytes)
-{
-    constexpr auto Strict = QStringConverter::Flag::Stateless;
-    // A byte-order mark, or the zero bytes of UTF-16/32 around the first '<', settle it.
-    if (const auto detected = QStringConverter::encodingForData(bytes, u'<')) {
-        QStringDecoder decoder(*detected, Strict);
-        return strictDecode(decoder, bytes, QString::fromLatin1(QStringConverter::nameForEncoding(*detected)));
-    }
-
-    static const QRegularExpression declaration(
-        QStringLiteral("^\\s*<\\?xml\\s[^>]*?\\bencoding\\s*=\\s*([\"'])([^\"']*)\\1"));
-    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(bytes.left(512)));
-    if (match.hasMatch()) {
-        const QString name = match.captured(2).trimmed();
-        QStringDecoder decoder(name.toLatin1().constData(), Strict);
-        if (!decoder.isValid())
-            fail(QStringLiteral("a codificação '%1' declarada no arquivo não é suportada").arg(name));
-        return strictDecode(decoder, bytes, name);
-    }
-
-    QStringDecoder utf8(QStringConverter::Utf8, Strict);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    // Not UTF-8: the Windows code page in which the platform writes its files.
-    QStringDecoder cp1252("windows-1252");
-    if (cp1252.isValid())
-        return cp1252.decode(bytes);
-    text = QString::fromLatin1(bytes);
-    mapCp1252High(text);
-    return text;
-}
-
-// The XML parser compares each attribute of an element with all the others before it, so an
-// element with a vast number of attributes costs quadratic time. This linear pass refuses such
-// elements (and any document type declaration) before the parser sees them.
-void screenMarkup(const QString &text)
-{
-    const QStringView all(text);
-    const qsizetype n = all.size();
-    auto after = [&](qsizetype from, QStringView end) {
-        const qsizetype at = all.indexOf(end, from);
-        return at < 0 ? n : at + end.size();
-    };
-    qsizetype i = 0;
-    while (i < n) {
-        if (all.at(i) != u'<') {
-            ++i;
-            continue;
-        }
-        const QStringView rest = all.mid(i);
-        if (rest.startsWith(u"<!--")) {
-            i = after(i + 4, u"-->");
-            continue;
-        }
-        if (rest.startsWith(u"<![CDATA[")) {
-            i = after(i + 9, u"]]>");
-            continue;
-        }
-        if (rest.startsWith(u"<!DOCTYPE", Qt::CaseInsensitive))
-            fail(QStringLiteral("o arquivo tem uma declaração de tipo de documento (DTD), que não é aceita"));
-        if (rest.startsWith(u"<?")) {
-            i = after(i + 2, u"?>");
-            continue;
-        }
-        int attributes = 0;
-        char16_t quote = 0;
-        for (++i; i < n; ++i) {
-            const char16_t c = all.at(i).unicode();
-            if (quote != 0) {
-                if (c == quote)
-                    quote = 0;
-            } else if (c == u'"' || c == u'\'') {
-                quote = c;
-            } else if (c == u'=') {
-                if (++attributes > MaxAttributesPerElement)
-                    fail(QStringLiteral("um elemento na linha %1 tem mais de %2 atributos")
-                             .arg(all.left(i).count(u'\n') + 1)
-                             .arg(MaxAttributesPerElement));
-            } else if (c == u'>' || c == u'<') {
-                break;
-            }
-        }
-    }
-}
-
 // ---- Reading: the XML structure ----
 
 [[noreturn]] void failXml(const QXmlStreamReader &xml)
@@ -357,23 +265,64 @@ void screenMarkup(const QString &text)
              .arg(detail));
 }
 
-QXmlStreamReader::TokenType next(QXmlStreamReader &xml)
+// The packet's text, screened and parsed piece by piece.
+struct Reader
 {
-    const QXmlStreamReader::TokenType token = xml.readNext();
+    Reader(QIODevice &in, qint64 maxBytes)
+        : text(in, maxBytes)
+    {
+        xml.setNamespaceProcessing(false);
+    }
+
+    // Hands the parser the next piece of text; false once the file has none left.
+    bool feed()
+    {
+        if (text.atEnd())
+            return false;
+        QString piece = text.next();
+        if (first && piece.startsWith(QChar(0xFEFF)))
+            piece.remove(0, 1);
+        first = false;
+        screen.feed(piece);
+        xml.addData(piece);
+        return true;
+    }
+
+    PacketText text;
+    MarkupScreen screen {MaxAttributesPerElement};
+    QXmlStreamReader xml;
+    int depth = 0;
+    bool first = true;
+};
+
+QXmlStreamReader::TokenType next(Reader &r)
+{
+    QXmlStreamReader &xml = r.xml;
+    QXmlStreamReader::TokenType token = xml.readNext();
+    while (token == QXmlStreamReader::Invalid && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+           && r.feed())
+        token = xml.readNext();
     if (token == QXmlStreamReader::Invalid)
         failXml(xml);
     if (token == QXmlStreamReader::DTD)
         fail(QStringLiteral("o arquivo tem uma declaração de tipo de documento (DTD), que não é aceita"));
     if (token == QXmlStreamReader::EntityReference)
         fail(QStringLiteral("referência a entidade '%1' na linha %2").arg(xml.name().toString()).arg(xml.lineNumber()));
+    if (token == QXmlStreamReader::StartElement && ++r.depth > MaxDepth)
+        fail(QStringLiteral("os elementos na linha %1 estão aninhados em mais de %2 níveis, o que o formato não tem")
+                 .arg(xml.lineNumber())
+                 .arg(MaxDepth));
+    if (token == QXmlStreamReader::EndElement)
+        --r.depth;
     return token;
 }
 
-void skipElement(QXmlStreamReader &xml)
+// Skips the element just started, children and all.
+void skipElement(Reader &r)
 {
-    xml.skipCurrentElement();
-    if (xml.hasError())
-        failXml(xml);
+    const int depth = r.depth;
+    while (r.depth >= depth)
+        next(r);
 }
 
 void requireWhitespace(const QXmlStreamReader &xml, QLatin1String parent)
@@ -398,8 +347,9 @@ int readNumber(QStringView value, const QString &field, QLatin1String attribute)
     return n;
 }
 
-void readField(QXmlStreamReader &xml, Fields &fields, QSet<QString> &names)
+void readField(Reader &r, Fields &fields, QSet<QString> &names)
 {
+    QXmlStreamReader &xml = r.xml;
     const int number = int(fields.defs.size()) + 1;
     if (number > DataPacket::MaxFields)
         fail(QStringLiteral("o pacote define mais de %1 campos").arg(DataPacket::MaxFields));
@@ -457,45 +407,47 @@ void readField(QXmlStreamReader &xml, Fields &fields, QSet<QString> &names)
     names.insert(nameKey);
     fields.defs.append(def);
 
-    skipElement(xml); // PARAM children, if any
+    skipElement(r); // PARAM children, if any
 }
 
-void readFieldList(QXmlStreamReader &xml, Fields &fields)
+void readFieldList(Reader &r, Fields &fields)
 {
+    QXmlStreamReader &xml = r.xml;
     QSet<QString> names;
     for (;;) {
-        const auto token = next(xml);
+        const auto token = next(r);
         if (token == QXmlStreamReader::EndElement)
             return;
         if (token == QXmlStreamReader::Characters)
             requireWhitespace(xml, QLatin1String("FIELDS"));
         else if (token == QXmlStreamReader::StartElement) {
             if (is(xml.qualifiedName(), QLatin1String("FIELD")))
-                readField(xml, fields, names);
+                readField(r, fields, names);
             else
-                skipElement(xml);
+                skipElement(r);
         }
     }
 }
 
-Fields readMetadata(QXmlStreamReader &xml)
+Fields readMetadata(Reader &r)
 {
+    QXmlStreamReader &xml = r.xml;
     Fields fields;
     bool sawFields = false;
     for (;;) {
-        const auto token = next(xml);
+        const auto token = next(r);
         if (token == QXmlStreamReader::EndElement)
             break;
         if (token == QXmlStreamReader::Characters) {
             requireWhitespace(xml, QLatin1String("METADATA"));
         } else if (token == QXmlStreamReader::StartElement) {
             if (is(xml.qualifiedName(), QLatin1String("FIELDS")) && !sawFields) {
-                readFieldList(xml, fields);
+                readFieldList(r, fields);
                 sawFields = true;
             } else if (is(xml.qualifiedName(), QLatin1String("FIELDS"))) {
                 fail(QStringLiteral("o elemento FIELDS aparece duas vezes"));
             } else {
-                skipElement(xml); // PARAMS: properties of the table, not its content
+                skipElement(r); // PARAMS: properties of the table, not its content
             }
         }
     }
@@ -563,8 +515,9 @@ constexpr int RowOriginal = 1;
 constexpr int RowDeleted = 2;
 constexpr int RowModified = 8;
 
-void readRows(QXmlStreamReader &xml, const Fields &fields, QVector<QVariantList> &records)
+void readRows(Reader &r, const Fields &fields, QVector<QVariantList> &records)
 {
+    QXmlStreamReader &xml = r.xml;
     const int fieldCount = int(fields.defs.size());
     // seen[i] == row: field i was given on the current ROW; tells repeats and, for a
     // modified row, which fields it changes.
@@ -579,7 +532,7 @@ void readRows(QXmlStreamReader &xml, const Fields &fields, QVector<QVariantList>
     };
 
     for (;;) {
-        const auto token = next(xml);
+        const auto token = next(r);
         if (token == QXmlStreamReader::EndElement)
             break;
         if (token == QXmlStreamReader::Characters) {
@@ -614,7 +567,7 @@ void readRows(QXmlStreamReader &xml, const Fields &fields, QVector<QVariantList>
             record[field] = readValue(fields.defs[field], a.value(), row);
         }
         for (;;) {
-            const auto inner = next(xml);
+            const auto inner = next(r);
             if (inner == QXmlStreamReader::EndElement)
                 break;
             if (inner == QXmlStreamReader::StartElement)
@@ -646,13 +599,14 @@ void readRows(QXmlStreamReader &xml, const Fields &fields, QVector<QVariantList>
     flushBeforeImage();
 }
 
-DataPacket::Content readDataPacket(QXmlStreamReader &xml)
+DataPacket::Content readDataPacket(Reader &r)
 {
+    QXmlStreamReader &xml = r.xml;
     DataPacket::Content content;
     std::optional<Fields> fields;
     bool sawRows = false;
     for (;;) {
-        const auto token = next(xml);
+        const auto token = next(r);
         if (token == QXmlStreamReader::EndElement)
             break;
         if (token == QXmlStreamReader::Characters) {
@@ -662,16 +616,16 @@ DataPacket::Content readDataPacket(QXmlStreamReader &xml)
             if (is(name, QLatin1String("METADATA"))) {
                 if (fields)
                     fail(QStringLiteral("o elemento METADATA aparece duas vezes"));
-                fields = readMetadata(xml);
+                fields = readMetadata(r);
             } else if (is(name, QLatin1String("ROWDATA"))) {
                 if (!fields)
                     fail(QStringLiteral("ROWDATA aparece antes de METADATA"));
                 if (sawRows)
                     fail(QStringLiteral("o elemento ROWDATA aparece duas vezes"));
-                readRows(xml, *fields, content.records);
+                readRows(r, *fields, content.records);
                 sawRows = true;
             } else {
-                skipElement(xml);
+                skipElement(r);
             }
         }
     }
@@ -681,35 +635,19 @@ DataPacket::Content readDataPacket(QXmlStreamReader &xml)
     return content;
 }
 
-DataPacket::Content readPacket(const QByteArray &bytes)
+DataPacket::Content readPacket(QIODevice &in, qint64 maxBytes)
 {
-    if (bytes.isEmpty())
-        fail(QStringLiteral("o arquivo está vazio"));
-    if (bytes.startsWith("\x96\x19\xE0\xBD"))
-        fail(QStringLiteral("o arquivo está no formato binário do pacote de dados; só o formato XML é aceito"));
-
-    QString text = decodePacket(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QString start = text.left(64).trimmed();
-    if (start.isEmpty())
-        fail(QStringLiteral("o arquivo está vazio"));
-    if (!start.startsWith(u'<')) {
-        if (bytes.contains('\0'))
-            fail(QStringLiteral("o arquivo é binário, não um pacote de dados XML"));
-        fail(QStringLiteral("o conteúdo não é um pacote de dados XML"));
-    }
-    screenMarkup(text);
-
-    QXmlStreamReader xml(text);
-    xml.setNamespaceProcessing(false);
+    Reader r(in, maxBytes);
     std::optional<DataPacket::Content> content;
-    while (!xml.atEnd()) {
-        const auto token = next(xml);
+    for (;;) {
+        const auto token = next(r);
         if (token == QXmlStreamReader::StartElement) {
-            if (!is(xml.qualifiedName(), QLatin1String("DATAPACKET")))
-                fail(QStringLiteral("o elemento raiz é <%1>, e não <DATAPACKET>").arg(shown(xml.qualifiedName())));
-            content = readDataPacket(xml);
+            if (!is(r.xml.qualifiedName(), QLatin1String("DATAPACKET")))
+                fail(QStringLiteral("o elemento raiz é <%1>, e não <DATAPACKET>").arg(shown(r.xml.qualifiedName())));
+            content = readDataPacket(r);
+            // The parser ends the document where its text runs out: give it all that follows.
+            while (r.feed()) {
+            }
         } else if (token == QXmlStreamReader::EndDocument) {
             break;
         }
@@ -984,8 +922,16 @@ QString writeFailure(const QString &target, const QString &problem)
 
 DataPacket::Content DataPacket::read(const QByteArray &bytes, const QString &sourceName)
 {
+    QBuffer buffer;
+    buffer.setData(bytes); // shares the bytes, no copy
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer, sourceName, std::numeric_limits<qint64>::max() - 1);
+}
+
+DataPacket::Content DataPacket::read(QIODevice &in, const QString &sourceName, qint64 maxBytes)
+{
     try {
-        return readPacket(bytes);
+        return readPacket(in, maxBytes);
     } catch (const platform::Exception &e) {
         throw EDatabaseError(readFailure(sourceName, e.message()));
     } catch (const std::bad_alloc &) {
@@ -1010,22 +956,26 @@ QByteArray DataPacket::write(const QVector<FieldDef> &defs, const QVector<QVaria
 void TClientDataSet::LoadFromBytes(const QByteArray &bytes, const QString &sourceName)
 {
     DataPacket::Content content = DataPacket::read(bytes, sourceName);
+    load(std::move(content.defs), std::move(content.records));
+}
 
+void TClientDataSet::load(QVector<FieldDef> defs, QVector<QVariantList> records)
+{
     // Everything that can fail happens before the table is touched. Field objects that
     // exist already are kept, so pointers to them stay valid.
-    const size_t fieldCount = size_t(content.defs.size());
+    const size_t fieldCount = size_t(defs.size());
     std::vector<std::unique_ptr<TField>> fields;
     fields.reserve(fieldCount);
     for (size_t i = 0; i < fieldCount; ++i)
         fields.push_back(i < m_fields.size() ? nullptr : std::make_unique<TField>(this, int(i)));
     QVector<int> visible;
-    visible.reserve(content.records.size());
+    visible.reserve(records.size());
 
     for (size_t i = 0; i < fieldCount && i < m_fields.size(); ++i)
         fields[i] = std::move(m_fields[i]);
     m_fields.swap(fields);
-    m_defs.swap(content.defs);
-    m_records.swap(content.records);
+    m_defs.swap(defs);
+    m_records.swap(records);
     m_visible.swap(visible);
     m_current = -1;
     m_active = true;
@@ -1038,6 +988,20 @@ QByteArray TClientDataSet::SaveToBytes() const
     return DataPacket::write(m_defs, m_records);
 }
 
+namespace {
+std::atomic<qint64> sharedFileSizeLimit {TClientDataSet::DefaultMaxFileSize};
+} // namespace
+
+void TClientDataSet::SetMaxFileSize(qint64 bytes)
+{
+    sharedFileSizeLimit = bytes > 0 ? bytes : DefaultMaxFileSize;
+}
+
+qint64 TClientDataSet::MaxFileSize()
+{
+    return sharedFileSizeLimit;
+}
+
 void TClientDataSet::LoadFromFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
@@ -1045,14 +1009,16 @@ void TClientDataSet::LoadFromFile(const QString &fileName)
         throw EDatabaseError(readFailure(fileName, QStringLiteral("o arquivo não existe")));
     if (!info.isFile())
         throw EDatabaseError(readFailure(fileName, QStringLiteral("não é um arquivo")));
+    const qint64 limit = FileSizeLimit();
+    if (info.size() > limit)
+        throw EDatabaseError(readFailure(
+            fileName, QStringLiteral("o arquivo tem %1 bytes, mais que o limite de %2 bytes").arg(info.size()).arg(limit)));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EDatabaseError(
             readFailure(fileName, QStringLiteral("não foi possível abri-lo (%1)").arg(file.errorString())));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EDatabaseError(readFailure(fileName, QStringLiteral("falha de leitura (%1)").arg(file.errorString())));
-    LoadFromBytes(bytes, fileName);
+    DataPacket::Content content = DataPacket::read(file, fileName, limit);
+    load(std::move(content.defs), std::move(content.records));
 }
 
 void TClientDataSet::SaveToFile(const QString &fileName) const

@@ -7,6 +7,8 @@
 #include <QVariantList>
 #include <QVector>
 
+class QIODevice;
+
 namespace host {
 
 // The XML data packet: the file format in which TClientDataSet saves and loads a table,
@@ -23,8 +25,9 @@ namespace host {
 // Reading:
 // - Element and attribute names are matched without regard to case.
 // - Text: an encoding in the XML declaration (or a byte-order mark) is honoured; without one
-//   the bytes are UTF-8 when they are valid UTF-8, otherwise Windows-1252, as files written
-//   on Windows are. Characters 128 to 159 (e.g. "&#128;") stand for the Windows-1252
+//   the bytes are UTF-8 when they are valid UTF-8, Windows-1252 when they hold no multi-byte
+//   UTF-8 sequence at all, as files written on Windows are, and refused when they mix the two
+//   (see PacketText). Characters 128 to 159 (e.g. "&#128;") stand for the Windows-1252
 //   characters of those codes, since that is how the platform writes its 8-bit text.
 // - Change log: a row whose RowState has the deleted flag (2) is dropped. A row with the
 //   original flag (1) directly followed by a row with the modified flag (8) is the
@@ -35,7 +38,10 @@ namespace host {
 // - Rejected with EDatabaseError: binary packets, empty or truncated files, another root, a
 //   document type declaration (no entities are ever expanded), unknown field types, nested
 //   tables, values that do not parse for their type, unknown or repeated row attributes,
-//   more than MaxFields fields.
+//   more than MaxFields fields, elements nested deeper than the format's five levels, control
+//   characters, and more bytes than the caller allows.
+// - Memory: the text is decoded, screened and parsed piece by piece; only the table's content
+//   grows with the file.
 //
 // Writing: UTF-8 with the encoding declared, numbers in forms that read back exactly, date
 // and time values in the platform's forms, names that are not plain XML names kept in the
@@ -57,6 +63,8 @@ public:
 
     // sourceName (a file name, may be empty) goes into the error messages.
     static Content read(const QByteArray &bytes, const QString &sourceName);
+    // Reads the packet piece by piece from in, refusing it once more than maxBytes have come.
+    static Content read(QIODevice &in, const QString &sourceName, qint64 maxBytes);
     static QByteArray write(const QVector<FieldDef> &defs, const QVector<QVariantList> &records,
                             const QString &targetName = QString());
 };

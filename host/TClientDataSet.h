@@ -132,6 +132,15 @@ public:
     void Refilter();
 
     // Files: the XML data packet format.
+    // LoadFromFile refuses a file larger than the limit before reading it, and stops reading
+    // one whose size is not known in advance as soon as it passes the limit. The limit is
+    // the table's own when set (SetFileSizeLimit, 0: none of its own), otherwise the one
+    // shared by all tables (SetMaxFileSize; DefaultMaxFileSize unless a host sets another).
+    static constexpr qint64 DefaultMaxFileSize = qint64(256) * 1024 * 1024;
+    static void SetMaxFileSize(qint64 bytes);
+    static qint64 MaxFileSize();
+    void SetFileSizeLimit(qint64 bytes) { m_fileSizeLimit = bytes > 0 ? bytes : 0; }
+    qint64 FileSizeLimit() const { return m_fileSizeLimit > 0 ? m_fileSizeLimit : MaxFileSize(); }
     void LoadFromFile(const QString &fileName);
     void SaveToFile(const QString &fileName) const;
     void LoadFromBytes(const QByteArray &bytes, const QString &sourceName = QString());
@@ -144,6 +153,7 @@ private:
     friend class TField;
     void checkActive() const;
     void rebuildVisible();
+    void load(QVector<FieldDef> defs, QVector<QVariantList> records);
     QVariant &cell(int field);
     const QVariant &cell(int field) const;
 
@@ -154,6 +164,7 @@ private:
     int m_current = -1; // index into m_visible
     bool m_active = false;
     bool m_filtered = false;
+    qint64 m_fileSizeLimit = 0;
 };
 
 } // namespace host
