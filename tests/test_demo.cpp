@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #ifndef OBS_DEMO_TREE
 #define OBS_DEMO_TREE OBS_BINARY_DIR "/demo-tree"
 #endif
@@ -93,14 +95,20 @@ protected:
         return file;
     }
 
-    // Runs the installed host headless with --json and the given arguments.
-    HostRun host(QStringList args, bool json = true)
+    // Runs the installed host headless with --json and the given arguments; with
+    // addressSpace, under that limit of virtual memory.
+    HostRun host(QStringList args, bool json = true, rlim_t addressSpace = 0)
     {
         args.prepend(QStringLiteral("offscreen"));
         args.prepend(QStringLiteral("-platform"));
         if (json)
             args << QStringLiteral("--json");
         QProcess p;
+        if (addressSpace != 0)
+            p.setChildProcessModifier([addressSpace] {
+                const rlimit limit {addressSpace, addressSpace};
+                setrlimit(RLIMIT_AS, &limit);
+            });
         QElapsedTimer clock;
         clock.start();
         p.start(kHost, args);
@@ -336,4 +344,41 @@ TEST_F(DemoHost, AWindowLeftOpenEndsTheRunAfterTwoSeconds)
     run = host({QStringLiteral("--list"), writeList()});
     EXPECT_EQ(run.status, 6);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("\"frmObservacaoMod\""))) << qPrintable(run.errors);
+}
+
+TEST_F(DemoHost, HostileListsAreRefusedWithinAMemoryLimit)
+{
+    // Far below what reading any of these whole would take.
+    constexpr rlim_t Limit = rlim_t(400) * 1024 * 1024;
+    auto refused = [&](const QString &list, const QString &problem) {
+        const HostRun run = host({QStringLiteral("--list"), list, QStringLiteral("--keys"), QStringLiteral("Escape")},
+                                 true, Limit);
+        EXPECT_EQ(run.status, 4) << qPrintable(run.errors);
+        EXPECT_TRUE(run.errors.contains(list)) << qPrintable(run.errors);
+        EXPECT_TRUE(run.errors.contains(problem)) << qPrintable(run.errors);
+    };
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+
+    // Ten million unclosed elements (30 MB) once took 1.9 GB before being called truncated.
+    refused(write(QStringLiteral("funda.xml"),
+                  R"(<?xml version="1.0"?><DATAPACKET><METADATA><X>)" + QByteArray("<Y>").repeated(10000000)),
+            QStringLiteral("5 níveis"));
+    // A file that claims no size and never ends.
+    if (QFileInfo::exists(QStringLiteral("/proc/self/pagemap")))
+        refused(QStringLiteral("/proc/self/pagemap"), QStringLiteral("binário"));
+    // Over the size limit: refused before a byte is read (the file is sparse).
+    const QString huge = write(QStringLiteral("enorme.xml"), R"(<?xml version="1.0"?><DATAPACKET>)");
+    ASSERT_TRUE(QFile::resize(huge, qint64(300) * 1024 * 1024));
+    refused(huge, QStringLiteral("limite de 268435456 bytes"));
+    // UTF-8 with one stray Windows-1252 byte is neither.
+    const QByteArray mixed = R"(<?xml version="1.0"?><DATAPACKET><METADATA><FIELDS><FIELD attrname="CODIGO" )"
+                             R"(fieldtype="string" WIDTH="2"/><FIELD attrname="DESCRICAO" fieldtype="string" )"
+                             R"(WIDTH="30"/></FIELDS></METADATA><ROWDATA><ROW CODIGO="01" DESCRICAO="Sem a)"
+                             "\xC3\xA7\xC3\xBA" R"(car"/><ROW CODIGO="02" DESCRICAO="P)" "\xE3" R"(o"/></ROWDATA></DATAPACKET>)";
+    refused(write(QStringLiteral("mista.xml"), mixed), QStringLiteral("byte %1").arg(mixed.indexOf('\xE3')));
 }

@@ -234,3 +234,16 @@ TEST_F(Entry, PointerIsBusyWhileBuildingDefaultWhileShownAndAfterwards)
 }
 
 } // namespace
+
+TEST_F(Entry, AParameterFileFarLargerThanOneRecordIsRefusedUnread)
+{
+    // Padded with blanks between rows to 2 MiB: well formed, but no parameter file is that big.
+    QByteArray packet = parameterPacket(QStringLiteral("005"), 1, 2, 3, 5);
+    packet.replace("<ROWDATA>", "<ROWDATA>" + QByteArray(2 * 1024 * 1024, ' '));
+    h.writeParameterFile(packet);
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), nullptr);
+    EXPECT_FALSE(r.isValid());
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("PARAMETROSLUM.CDS"))) << qPrintable(h.messages[0].texto);
+    EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("limite de 1048576 bytes"))) << qPrintable(h.messages[0].texto);
+}
