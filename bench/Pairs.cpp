@@ -11,6 +11,9 @@ std::span<const Pair> pairs()
         {"load 10000-row packet vs one QXmlStreamReader pass", "load_packet/TClientDataSet",
          "load_packet/QXmlStreamReader", 3.0},
         {"key press with repaint vs QLineEdit", "key_press/window", "key_press/QLineEdit", 1.5},
+        {"key press, 1 MB description vs one that just fills the field", "key_press/window_1MB_description",
+         "key_press/window_full_description", 1.5},
+        {"key press, 1 MB description vs none", "key_press/window_1MB_description", "key_press/window", 3.0},
     };
     return all;
 }

@@ -81,6 +81,35 @@ void windowKey(benchmark::State &state)
         state.SkipWithError("the code field changed");
 }
 
+// The same with a description in the description field, which every key press repaints
+// along with the rest of the window: about 1 MB, or just as much as the field shows.
+void windowKeyWithDescription(benchmark::State &state, qsizetype length)
+{
+    bench::prepareHost();
+    const auto list = bench::sampleList();
+    dialog::TfrmObservacaoMod window;
+    window.InicializaForm(list.get(), QStringLiteral("Observação"));
+    window.lblInformacao->SetCaption(QStringLiteral("0"));
+    QString description;
+    for (int i = 0; description.size() < length; ++i)
+        description += QStringLiteral(" Sem cebola, ponto da carne %1, molho à parte;").arg(i);
+    window.lblDesc->SetCaption(description.left(length));
+    keys(state, window, [&] { return window.lblInformacao->Caption(); });
+    if (window.lblInformacao->Caption() != QStringLiteral("0"))
+        state.SkipWithError("the code field changed");
+}
+
+void windowKeyLongDescription(benchmark::State &state)
+{
+    windowKeyWithDescription(state, 1000000);
+}
+
+// Six lines of 686 pixels in 13-point bold Arial: the field full.
+void windowKeyFullDescription(benchmark::State &state)
+{
+    windowKeyWithDescription(state, 450);
+}
+
 void lineEditKey(benchmark::State &state)
 {
     QDialog window(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
@@ -99,4 +128,6 @@ void lineEditKey(benchmark::State &state)
 } // namespace
 
 BENCHMARK(windowKey)->Name("key_press/window")->Unit(benchmark::kMicrosecond);
+BENCHMARK(windowKeyLongDescription)->Name("key_press/window_1MB_description")->Unit(benchmark::kMicrosecond);
+BENCHMARK(windowKeyFullDescription)->Name("key_press/window_full_description")->Unit(benchmark::kMicrosecond);
 BENCHMARK(lineEditKey)->Name("key_press/QLineEdit")->Unit(benchmark::kMicrosecond);

@@ -37,9 +37,12 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void adjustToText();
+    qsizetype shownLength() const;
+    qsizetype filledBy(qsizetype length) const;
 
     QString m_caption;
     bool m_autoSize = true;
@@ -47,6 +50,9 @@ private:
     bool m_transparent = false;
     QColor m_color = Qt::white;
     QColor m_fontColor = Qt::black;
+    // How much of the caption is drawn; -1 until worked out again after a change of the
+    // caption, size, font or wrapping.
+    mutable qsizetype m_shownLength = -1;
 };
 
 } // namespace platform
