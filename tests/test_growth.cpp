@@ -46,8 +46,10 @@ TEST(Growth, ThousandCallsLeftWithTheExitCommandKeepResidentMemoryFlat)
         // Each call paints its window, looks an observation up, so its text is built, then
         // leaves by Escape.
         const QVariant result = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
-            if (!QTest::qWaitForWindowExposed(&f))
+            if (!QTest::qWaitForWindowExposed(&f)) {
+                ADD_FAILURE() << "call " << call << ": the window was not exposed";
                 return;
+            }
             QTest::keyClicks(&f, QStringLiteral("02"));
             QTest::keyClick(&f, Qt::Key_Return);
             if (f.lblDesc->Caption() == QStringLiteral(" Bem passado;"))
