@@ -1,0 +1,13 @@
+#pragma once
+
+#include "host/DataPacket.h"
+
+class QIODevice;
+
+namespace host::packet {
+
+// Reads a whole packet from in, at most maxBytes of it; raises EDatabaseError naming the
+// problem (not the file).
+DataPacket::Content readPacket(QIODevice &in, qint64 maxBytes);
+
+} // namespace host::packet

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "host/TClientDataSet.h"
+
+#include <QByteArray>
+#include <QVariantList>
+#include <QVector>
+
+namespace host::packet {
+
+// The packet of a table; raises EDatabaseError naming the problem (not the file).
+QByteArray writePacket(const QVector<FieldDef> &defs, const QVector<QVariantList> &records);
+
+} // namespace host::packet
