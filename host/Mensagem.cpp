@@ -121,11 +121,35 @@ void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1
 }
 
 namespace {
-// Exceptions that a handler raises while a window is up are shown as messages.
+
+// The scheme of the window the operator is working in: the running modal dialog or
+// the active window, or a window below it (the search stands over the dialog it
+// was opened from). Null when none of them has a scheme.
+QVariant schemeOfWorkingWindow()
+{
+    QWidget *w = QApplication::activeModalWidget();
+    if (!w)
+        w = QApplication::activeWindow();
+    for (; w; w = w->parentWidget()) {
+        const QVariant scheme = w->property(kSchemePropertyName);
+        if (scheme.isValid())
+            return scheme;
+    }
+    return QVariant();
+}
+
+// Exceptions that a handler raises while a window is up are shown as messages; in a
+// window with a scheme, as that window's own messages are.
 const bool g_reporterInstalled = [] {
     platform::Application::setExceptionReporter([](const QString &message) {
-        Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmErro, QString(), QString(), 0,
-                 nullptr);
+        const QVariant scheme = qobject_cast<QApplication *>(QCoreApplication::instance()) ? schemeOfWorkingWindow()
+                                                                                           : QVariant();
+        if (scheme.isValid())
+            Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmInformacao, QString(),
+                     scheme.toString(), 0, nullptr);
+        else
+            Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmErro, QString(), QString(), 0,
+                     nullptr);
     });
     return true;
 }();
