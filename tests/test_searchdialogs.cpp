@@ -225,14 +225,52 @@ TEST_F(SearchDialogs, HighlightMovesAndResetsAndChoosingSetsCurrentRecord)
     list.SetRecNo(1);
     EXPECT_TRUE(search());
     EXPECT_EQ(currentCode(), QStringLiteral("05"));
-    EXPECT_EQ(list.RecordCount(), 3);
-
-    // The filter outlives the dialog safely and still holds the last search.
+    // The search's filter went with the dialog: the list (no filter of the host's)
+    // shows every record again, the chosen one current.
+    EXPECT_EQ(list.RecordCount(), 6);
     list.Refilter();
-    EXPECT_EQ(list.RecordCount(), 3);
+    EXPECT_EQ(list.RecordCount(), 6);
     EXPECT_EQ(currentCode(), QStringLiteral("05"));
     list.SetFiltered(false);
     EXPECT_EQ(list.RecordCount(), 6);
+}
+
+TEST_F(SearchDialogs, SearchOffersOnlyWhatTheHostsFilterShowsAndGivesItsFilterBack)
+{
+    // The host hides inactive observations (NRORDEM 2 and 4 here) with its own filter.
+    list.OnFilterRecord = [](const TClientDataSet &, const QVariantList &record) {
+        return record.at(3).toInt() % 2 == 1;
+    };
+    list.SetFiltered(true);
+    WhenShown<TfrmPesquisa> steps([](TfrmPesquisa *d) {
+        EXPECT_EQ(codes(d), (QStringList {"01", "A3", "05"}));
+        QTest::keyClicks(d, QStringLiteral("sem"));
+        EXPECT_EQ(codes(d), (QStringList {"01", "05"})); // "04 SEM CEBOLA" stays hidden
+        QTest::keyClick(d, Qt::Key_Down);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    EXPECT_TRUE(search());
+    EXPECT_EQ(currentCode(), QStringLiteral("05"));
+    // The list shows what the host's filter shows, the chosen record current...
+    EXPECT_EQ(list.RecordCount(), 3);
+    // ...and with filtering switched off and on again, the host's filter is the one.
+    list.SetFiltered(false);
+    EXPECT_EQ(list.RecordCount(), 6);
+    list.SetFiltered(true);
+    EXPECT_EQ(list.RecordCount(), 3);
+    EXPECT_EQ(currentCode(), QStringLiteral("05"));
+
+    // A host whose filter is installed but switched off is searched through it too,
+    // and its filtering state is left as the search left it for the caller.
+    list.SetFiltered(false);
+    WhenShown<TfrmPesquisa> cancel([](TfrmPesquisa *d) {
+        EXPECT_EQ(codes(d), (QStringList {"01", "A3", "05"}));
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(search());
+    list.SetFiltered(false);
+    list.SetFiltered(true);
+    EXPECT_EQ(list.RecordCount(), 3);
 }
 
 TEST_F(SearchDialogs, ConfirmKeyChoosesAndExitKeysLeave)

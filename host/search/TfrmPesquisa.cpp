@@ -40,6 +40,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_list(list)
     , m_descriptionField(descriptionFieldOf(list))
+    , m_hostFilter(list->OnFilterRecord)
     , m_look(look)
 {
     setObjectName(QStringLiteral("frmPesquisa"));
@@ -101,6 +102,15 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     centreOnScreen(this);
 }
 
+TfrmPesquisa::~TfrmPesquisa()
+{
+    // The host gets its own filter back; the list then shows what that filter shows,
+    // which still holds the chosen record.
+    m_list->OnFilterRecord = m_hostFilter;
+    if (m_list->Filtered())
+        m_list->Refilter();
+}
+
 void TfrmPesquisa::setSearchText(const QString &text)
 {
     const QString limited = text.left(MaxSearchLength);
@@ -129,7 +139,11 @@ void TfrmPesquisa::applyFilter()
     // filtering off), so it holds copies, never the dialog.
     const QString needle = foldForSearch(m_search);
     const int description = m_descriptionField;
-    m_list->OnFilterRecord = [needle, description](const TClientDataSet &, const QVariantList &record) {
+    m_list->OnFilterRecord = [needle, description, host = m_hostFilter](const TClientDataSet &table,
+                                                                         const QVariantList &record) {
+        // Only what the host's own filter lets through is offered.
+        if (host && !host(table, record))
+            return false;
         if (needle.isEmpty())
             return true;
         const auto holds = [&](int field) {
