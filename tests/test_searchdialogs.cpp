@@ -134,10 +134,10 @@ TEST(SearchHelpers, FoldingDropsAccentsAndCase)
 TEST(SearchHelpers, ColourReferencesAreBlueGreenRed)
 {
     const SearchLook look = SearchLook::fromRefs(0x00112233, 0x002C5BCC, 0, -16777208 /* a system colour */);
-    EXPECT_EQ(look.keyFace, QColor(0x33, 0x22, 0x11));
-    EXPECT_EQ(look.frame, QColor(204, 91, 44));
-    EXPECT_EQ(look.caption, SearchLook().caption); // 0 keeps the default
-    EXPECT_EQ(look.highlight, SearchLook().highlight); // so does a system colour
+    EXPECT_EQ(look.frame, QColor(0x33, 0x22, 0x11));
+    EXPECT_EQ(look.disabledFace, QColor(204, 91, 44));
+    EXPECT_EQ(look.keyFace, SearchLook().keyFace); // 0 keeps the default
+    EXPECT_EQ(look.caption, SearchLook().caption); // so does a system colour
     EXPECT_EQ(SearchLook().highlightText(), QColor(Qt::white));
     SearchLook light;
     light.highlight = QColor(255, 255, 160);
@@ -326,14 +326,15 @@ TEST_F(SearchDialogs, SearchUsesTheColoursPassedAndLooksRight)
         EXPECT_EQ(key(d, "btnSair")->FontColor(), QColor(255, 255, 0));
         saveGrab(d, QStringLiteral("searchdialog_pesquisa.png"));
         const QImage image = d->grab().toImage();
-        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0)); // window frame: cor2
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0)); // window frame: cor1
         EXPECT_EQ(image.pixelColor(363, 263), QColor(Qt::white)); // window field
-        // The first row is highlighted in cor5.
+        // The first row is highlighted like a key: cor3.
         const QPoint inRow = d->rows()->geometry().topLeft() + QPoint(300, TListaPesquisa::FrameWidth + 3);
-        EXPECT_EQ(image.pixelColor(inRow), QColor(200, 0, 0));
+        EXPECT_EQ(image.pixelColor(inRow), QColor(0x10, 0x20, 0x30));
+        EXPECT_EQ(key(d, "btnSair")->DisabledColor(), QColor(200, 0, 0)); // cor2
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0x302010, 0x008000, 0x00FFFF, 0x0000C8, 0));
+    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0x008000, 0x0000C8, 0x302010, 0x00FFFF, 0));
 }
 
 TEST(EditaTexto, CursorMovesAndTypingInsertsAtIt)

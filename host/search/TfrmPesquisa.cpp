@@ -59,6 +59,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     const auto arrowKey = [this, &look](const QString &name, const QString &caption, const QString &accessible,
                                         const QRect &bounds, int delta) {
         auto *key = new TBlendedButton(this);
+        m_needRows.append(key);
         key->setObjectName(name);
         key->setText(caption);
         key->setAccessibleName(accessible);
@@ -87,14 +88,15 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 1, 10, 2)
         ->OnClick
         = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 2, 10, 2)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QStringLiteral("Espaço"), QStringLiteral("Espaço"), 2, 10, 2)
+        ->OnClick
         = [this](QObject *) { type(QLatin1Char(' ')); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    m_keyboard
-        ->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"), 3, 9, 3)
-        ->OnClick
-        = [this](QObject *) { choose(); };
+    TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"),
+                                                     QStringLiteral("Confirmar"), 3, 9, 3);
+    confirm->OnClick = [this](QObject *) { choose(); };
+    m_needRows.append(confirm);
     m_keyboard->setLook(look);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::type);
 
@@ -173,6 +175,19 @@ void TfrmPesquisa::loadRows()
     if (saved >= 0 && saved < count)
         m_list->SetRecNo(saved);
     m_rows->setRows(rows);
+    // With nothing to choose or move through, those keys say so.
+    for (TBlendedButton *key : std::as_const(m_needRows))
+        key->setEnabled(!rows.isEmpty());
+}
+
+void TfrmPesquisa::setSubject(const QString &subject)
+{
+    const QString title = subject.isEmpty() ? QStringLiteral("Pesquisa") : QStringLiteral("Pesquisar ") + subject;
+    if (subject == m_subject && title == windowTitle())
+        return;
+    m_subject = subject;
+    setWindowTitle(title);
+    update(searchFieldRect());
 }
 
 bool TfrmPesquisa::choose()
@@ -244,8 +259,11 @@ void TfrmPesquisa::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(QRectF(field).adjusted(half, half, -half, -half));
     p.setRenderHint(QPainter::TextAntialiasing);
+    // The label names what is searched ("Pesquisar Observação:"), never taking more
+    // than half the field from the typed text.
     const QFont labelFont = arial(16, true);
-    const QString label = QStringLiteral("Pesquisar:");
+    const QString what = m_subject.isEmpty() ? QStringLiteral("Pesquisar") : QStringLiteral("Pesquisar ") + m_subject;
+    const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
     p.drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter, label);
@@ -270,8 +288,9 @@ bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3
         return false;
     if (!canShowDialog("PesquisaPadrao"))
         return false;
-    QPointer<TfrmPesquisa> dialog
-        = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
+    QWidget *parent = dialogParent();
+    QPointer<TfrmPesquisa> dialog = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), parent);
+    dialog->setSubject(callSubject(parent));
     const bool chosen = execWithDefaultCursor(dialog) == QDialog::Accepted;
     delete dialog.data(); // gone already if its parent went while it was shown
     return chosen;

@@ -45,6 +45,10 @@ public:
     // Re-filters the list; the first row becomes highlighted.
     void setSearchText(const QString &text);
     TListaPesquisa *rows() const { return m_rows; }
+    // What is searched, shown to the operator: "Observação" reads "Pesquisar
+    // Observação". Empty says only "Pesquisar".
+    void setSubject(const QString &subject);
+    QString subject() const { return m_subject; }
 
     // Makes the highlighted record the list's current one and closes accepted;
     // false when there is no row.
@@ -69,6 +73,8 @@ private:
     QString m_search;
     TListaPesquisa *m_rows;
     TTecladoTela *m_keyboard;
+    QList<TBlendedButton *> m_needRows; // keys that act on a row: disabled without one
+    QString m_subject;
 };
 
 } // namespace host
