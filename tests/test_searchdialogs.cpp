@@ -442,6 +442,27 @@ TEST(EditaTexto, EscapeAndSairGiveBackTheOriginal)
     EXPECT_EQ(EditaTextoPadrao(0, QString(), 0, 0, 0), QString());
 }
 
+TEST_F(SearchDialogs, DialogsNameTheCaptionOfTheWindowTheyAreShownOver)
+{
+    QDialog observation;
+    observation.setWindowTitle(QStringLiteral("Observação"));
+    observation.open(); // modal, as the observation dialog is while it calls them
+    QString searchTitle, editorTitle;
+    WhenShown<TfrmPesquisa> search([&](TfrmPesquisa *d) {
+        searchTitle = d->windowTitle();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0, 0, 0, 0, 0));
+    WhenShown<TfrmEditaTexto> edit([&](TfrmEditaTexto *d) {
+        editorTitle = d->windowTitle();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EditaTextoPadrao(0, QString(), 0, 0, 0);
+    observation.reject();
+    EXPECT_EQ(searchTitle, QStringLiteral("Pesquisar Observação"));
+    EXPECT_EQ(editorTitle, QStringLiteral("Editar Observação"));
+}
+
 TEST(SearchKeys, EveryKeyHasAnAccessibleNameAndNoneTakesFocus)
 {
     TfrmEditaTexto editor(QStringLiteral("x"), SearchLook::fromRefs(0, 0, 0));
