@@ -181,8 +181,8 @@ QVariant schemeOfWorkingWindow()
 // window with a scheme, as that window's own messages are.
 const bool g_reporterInstalled = [] {
     platform::Application::setExceptionReporter([](const QString &message) {
-        const QVariant scheme = qobject_cast<QApplication *>(QCoreApplication::instance()) ? schemeOfWorkingWindow()
-                                                                                           : QVariant();
+        const QVariant scheme
+            = qobject_cast<QApplication *>(QCoreApplication::instance()) ? schemeOfWorkingWindow() : QVariant();
         if (scheme.isValid())
             Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmInformacao, QString(),
                      scheme.toString(), 0, nullptr);

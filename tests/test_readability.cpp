@@ -1,5 +1,7 @@
 // Every caption of the search and editor keys reads at 4.5:1 on its face, and the
 // chosen row stands out at 3:1, whatever colours a station sets: measured on grabs.
+#include "support/DialogHarness.h"
+
 #include "host/TBlendedButton.h"
 #include "host/TClientDataSet.h"
 #include "host/search/Contrast.h"
@@ -8,8 +10,12 @@
 #include "host/search/TfrmEditaTexto.h"
 #include "host/search/TfrmPesquisa.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTimer>
 #include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace host;
@@ -106,7 +112,8 @@ TEST(Readability, SearchKeysAndChosenRowReadUnderEveryStationsColours)
         EXPECT_GE(text, contrast::TextMinimum) << s.name;
 
         // Kept for a look: the README's pictures are the sample's.
-        EXPECT_TRUE(search.grab().save(QDir::temp().filePath(QStringLiteral("readability_pesquisa_%1.png").arg(s.name))));
+        EXPECT_TRUE(
+            search.grab().save(QDir::temp().filePath(QStringLiteral("readability_pesquisa_%1.png").arg(s.name))));
     }
 }
 
@@ -116,7 +123,8 @@ TEST(Readability, EditorKeysReadUnderEveryStationsColours)
         TfrmEditaTexto editor(QStringLiteral("Sem cebola; bem passado"), SearchLook::fromRefs(s.cor1, s.cor2, s.cor3));
         editor.setSubject(QStringLiteral("Observação"));
         expectReadableKeys(&editor, s.name);
-        EXPECT_TRUE(editor.grab().save(QDir::temp().filePath(QStringLiteral("readability_editatexto_%1.png").arg(s.name))));
+        EXPECT_TRUE(
+            editor.grab().save(QDir::temp().filePath(QStringLiteral("readability_editatexto_%1.png").arg(s.name))));
     }
 }
 
@@ -178,4 +186,49 @@ TEST(Readability, SpaceKeysAreLabelledAndTheDialogsNameWhatTheyServe)
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Editar Observação"));
     EXPECT_NE(search.grab().toImage().copy(0, 0, 726, 56), searchBefore.copy(0, 0, 726, 56));
     EXPECT_NE(editor.grab().toImage().copy(0, 0, 726, 40), editorBefore.copy(0, 0, 726, 40));
+}
+
+// The whole way, as a station runs it: the sample parameter file beside the program, the
+// package's own search opened from the observation dialog over a host list that hides
+// records with its own filter.
+TEST(Readability, SampleFileBesideTheProgramGivesAReadableSearchAndTheHostKeepsItsFilter)
+{
+    DialogHarness h;
+    host::Pesquisa = host::PesquisaPadrao; // the harness restores its fake's predecessor
+    QFile sample(QStringLiteral(OBS_SOURCE_DIR "/samples/PARAMETROSLUM.CDS"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    h.writeParameterFile(sample.readAll());
+
+    auto list = makeList();
+    const auto hostFilter = [](const TClientDataSet &, const QVariantList &record) {
+        return record.at(0).toString() != QStringLiteral("02"); // the host hides "02"
+    };
+    list->OnFilterRecord = hostFilter;
+    list->SetFiltered(true);
+
+    QStringList offered;
+    QString title;
+    h.call(list.get(), QStringLiteral("Observação"), [&](dialog::TfrmObservacaoMod &f) {
+        QTimer::singleShot(0, [&] {
+            auto *search = qobject_cast<TfrmPesquisa *>(QApplication::activeModalWidget());
+            if (!search) {
+                ADD_FAILURE() << "the search is not shown";
+                return;
+            }
+            title = search->windowTitle();
+            for (const TListaPesquisa::Row &row : search->rows()->rows())
+                offered << row.code;
+            expectReadableKeys(search, "sample file");
+            QTest::keyClick(search, Qt::Key_Return);
+        });
+        f.sbtPesquisa->click();
+        f.sbtSair->click();
+    });
+    EXPECT_EQ(title, QStringLiteral("Pesquisar Observação"));
+    EXPECT_EQ(offered, (QStringList {"01", "0A", "AB", "ÇX", "07"}));
+    // The module switched filtering off; switching it on again gives the host's filter.
+    EXPECT_FALSE(list->Filtered());
+    list->SetFiltered(true);
+    EXPECT_EQ(list->RecordCount(), 5);
+    EXPECT_FALSE(list->Locate(QStringLiteral("CDOCORR"), QStringLiteral("02"), 0));
 }

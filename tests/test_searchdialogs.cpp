@@ -238,9 +238,8 @@ TEST_F(SearchDialogs, HighlightMovesAndResetsAndChoosingSetsCurrentRecord)
 TEST_F(SearchDialogs, SearchOffersOnlyWhatTheHostsFilterShowsAndGivesItsFilterBack)
 {
     // The host hides inactive observations (NRORDEM 2 and 4 here) with its own filter.
-    list.OnFilterRecord = [](const TClientDataSet &, const QVariantList &record) {
-        return record.at(3).toInt() % 2 == 1;
-    };
+    list.OnFilterRecord
+        = [](const TClientDataSet &, const QVariantList &record) { return record.at(3).toInt() % 2 == 1; };
     list.SetFiltered(true);
     WhenShown<TfrmPesquisa> steps([](TfrmPesquisa *d) {
         EXPECT_EQ(codes(d), (QStringList {"01", "A3", "05"}));

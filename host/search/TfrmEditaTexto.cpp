@@ -145,7 +145,7 @@ void TfrmEditaTexto::paintEvent(QPaintEvent *)
 
 void TfrmEditaTexto::setSubject(const QString &subject)
 {
-    const QString title = subject.isEmpty() ? QStringLiteral("Editar texto") : QStringLiteral("Editar ") + subject;
+    const QString title = subject.isEmpty() ? QStringLiteral("Editar texto") : QStringLiteral("Editar %1").arg(subject);
     if (title == windowTitle())
         return;
     setWindowTitle(title);

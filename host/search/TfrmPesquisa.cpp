@@ -141,18 +141,18 @@ void TfrmPesquisa::applyFilter()
     // filtering off), so it holds copies, never the dialog.
     const QString needle = foldForSearch(m_search);
     const int description = m_descriptionField;
-    m_list->OnFilterRecord = [needle, description, host = m_hostFilter](const TClientDataSet &table,
-                                                                         const QVariantList &record) {
-        // Only what the host's own filter lets through is offered.
-        if (host && !host(table, record))
-            return false;
-        if (needle.isEmpty())
-            return true;
-        const auto holds = [&](int field) {
-            return field < record.size() && foldForSearch(platform::varToStr(record.at(field))).contains(needle);
-        };
-        return holds(0) || holds(description);
-    };
+    m_list->OnFilterRecord
+        = [needle, description, host = m_hostFilter](const TClientDataSet &table, const QVariantList &record) {
+              // Only what the host's own filter lets through is offered.
+              if (host && !host(table, record))
+                  return false;
+              if (needle.isEmpty())
+                  return true;
+              const auto holds = [&](int field) {
+                  return field < record.size() && foldForSearch(platform::varToStr(record.at(field))).contains(needle);
+              };
+              return holds(0) || holds(description);
+          };
     if (m_list->Filtered())
         m_list->Refilter();
     else
@@ -182,7 +182,7 @@ void TfrmPesquisa::loadRows()
 
 void TfrmPesquisa::setSubject(const QString &subject)
 {
-    const QString title = subject.isEmpty() ? QStringLiteral("Pesquisa") : QStringLiteral("Pesquisar ") + subject;
+    const QString title = subject.isEmpty() ? QStringLiteral("Pesquisa") : QStringLiteral("Pesquisar %1").arg(subject);
     if (subject == m_subject && title == windowTitle())
         return;
     m_subject = subject;
@@ -262,7 +262,8 @@ void TfrmPesquisa::paintEvent(QPaintEvent *)
     // The label names what is searched ("Pesquisar Observação:"), never taking more
     // than half the field from the typed text.
     const QFont labelFont = arial(16, true);
-    const QString what = m_subject.isEmpty() ? QStringLiteral("Pesquisar") : QStringLiteral("Pesquisar ") + m_subject;
+    const QString what
+        = m_subject.isEmpty() ? QStringLiteral("Pesquisar") : QStringLiteral("Pesquisar %1").arg(m_subject);
     const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
