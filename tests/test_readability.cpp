@@ -13,9 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace host;
