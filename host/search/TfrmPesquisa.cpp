@@ -109,8 +109,11 @@ TfrmPesquisa::~TfrmPesquisa()
     // The host gets its own filter back; the list then shows what that filter shows,
     // which still holds the chosen record.
     m_list->OnFilterRecord = m_hostFilter;
-    if (m_list->Filtered())
-        m_list->Refilter();
+    // A destructor must not throw: an error of the host's filter is reported instead.
+    platform::Application::guarded([this] {
+        if (m_list->Filtered())
+            m_list->Refilter();
+    });
 }
 
 void TfrmPesquisa::setSearchText(const QString &text)
