@@ -14,6 +14,7 @@
 #include "module/ResultArray.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
+#include "platform/FileNames.h"
 #include "platform/Format.h"
 #include "platform/TLabel.h"
 #include "platform/TShape.h"
@@ -186,9 +187,10 @@ void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString
     module::stCaption = caption;
     module::ClientDataSet = list;
 
+    // A station's file may come from a system that ignores case.
     const QString dir = QFileInfo(platform::Application::exeName()).absolutePath();
-    const QString path = dir + u'/' + QString::fromLatin1(kParameterFile);
-    if (!QFileInfo(path).isFile())
+    const QString path = platform::findFileIgnoringCase(dir, QString::fromLatin1(kParameterFile));
+    if (path.isEmpty())
         return;
 
     cdsParametrosLum->SetFileSizeLimit(kParameterFileLimit);

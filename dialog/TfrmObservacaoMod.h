@@ -23,6 +23,8 @@ namespace dialog {
 class TfrmObservacaoMod : public platform::TForm
 {
     Q_OBJECT
+    // Errors raised inside the commands are shown with the dialog's scheme (Mensagem.h).
+    Q_PROPERTY(QString idEsquema READ idEsquema)
 
 public:
     // Builds every control of the window description, then fires OnCreate.

@@ -21,13 +21,37 @@ MensagemHandler &handler()
     return h;
 }
 
-// The default box: frameless, white with the dialogs' orange-brown frame, the text in
-// large type and one large key.
+// The mark that tells the kinds apart at a glance: a coloured disc with a sign.
+struct KindMark
+{
+    QColor disc;
+    QColor sign;
+    QString text;
+};
+
+KindMark markOf(TTipoMsg kind)
+{
+    switch (kind) {
+    case tmPergunta:
+        return {QColor(0, 94, 160), Qt::white, QStringLiteral("?")};
+    case tmAviso:
+        return {QColor(240, 170, 0), Qt::black, QStringLiteral("!")};
+    case tmErro:
+        return {QColor(196, 32, 32), Qt::white, QStringLiteral("×")};
+    case tmInformacao:
+        break;
+    }
+    return {QColor(0, 0, 128), Qt::white, QStringLiteral("i")};
+}
+
+// The default box: frameless, white with the dialogs' orange-brown frame, the kind's
+// mark, the text in large type and one large key.
 class MessageBox : public QDialog
 {
 public:
-    explicit MessageBox(const QString &text)
+    MessageBox(const QString &text, TTipoMsg kind)
         : QDialog(QApplication::activeWindow(), Qt::Dialog | Qt::FramelessWindowHint)
+        , m_mark(markOf(kind))
     {
         setObjectName(QStringLiteral("frmMensagem"));
         setWindowTitle(QStringLiteral("Mensagem"));
@@ -45,7 +69,7 @@ public:
         f.setPixelSize(20);
         f.setBold(true);
         label->setFont(f);
-        label->setGeometry(20, 16, width() - 40, 140);
+        label->setGeometry(kMarkRect.right() + 12, 16, width() - kMarkRect.right() - 32, 140);
 
         auto *ok = new TBlendedButton(this);
         ok->setObjectName(QStringLiteral("btnOk"));
@@ -55,6 +79,7 @@ public:
         bf.setPixelSize(21);
         ok->setFont(bf);
         ok->setGeometry((width() - 160) / 2, 170, 160, 53);
+        ok->SetColor(QColor(118, 118, 118)); // the touch keys' grey, darkened so white reads at 4.5:1
         ok->OnClick = [this](QObject *) { accept(); };
     }
 
@@ -86,7 +111,21 @@ protected:
         p.drawRect(QRect(r.left(), r.bottom() - 1, r.width(), 2));
         p.drawRect(QRect(r.left(), r.top(), 2, r.height()));
         p.drawRect(QRect(r.right() - 1, r.top(), 2, r.height()));
+
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(m_mark.disc);
+        p.drawEllipse(kMarkRect);
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(40);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(m_mark.sign);
+        p.drawText(kMarkRect, Qt::AlignCenter, m_mark.text);
     }
+
+private:
+    static constexpr QRect kMarkRect {24, 58, 60, 60};
+    KindMark m_mark;
 };
 
 } // namespace
@@ -104,7 +143,7 @@ void MensagemPadrao(const MensagemArgs &args)
         qWarning("Mensagem: %s", qUtf8Printable(args.texto));
         return;
     }
-    MessageBox box(args.texto);
+    MessageBox box(args.texto, args.tipo);
     if (QScreen *screen = box.screen())
         box.move(screen->geometry().center() - box.rect().center());
     box.exec();
@@ -121,11 +160,35 @@ void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1
 }
 
 namespace {
-// Exceptions that a handler raises while a window is up are shown as messages.
+
+// The scheme of the window the operator is working in: the running modal dialog or
+// the active window, or a window below it (the search stands over the dialog it
+// was opened from). Null when none of them has a scheme.
+QVariant schemeOfWorkingWindow()
+{
+    QWidget *w = QApplication::activeModalWidget();
+    if (!w)
+        w = QApplication::activeWindow();
+    for (; w; w = w->parentWidget()) {
+        const QVariant scheme = w->property(kSchemePropertyName);
+        if (scheme.isValid())
+            return scheme;
+    }
+    return QVariant();
+}
+
+// Exceptions that a handler raises while a window is up are shown as messages; in a
+// window with a scheme, as that window's own messages are.
 const bool g_reporterInstalled = [] {
     platform::Application::setExceptionReporter([](const QString &message) {
-        Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmErro, QString(), QString(), 0,
-                 nullptr);
+        const QVariant scheme
+            = qobject_cast<QApplication *>(QCoreApplication::instance()) ? schemeOfWorkingWindow() : QVariant();
+        if (scheme.isValid())
+            Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmInformacao, QString(),
+                     scheme.toString(), 0, nullptr);
+        else
+            Mensagem(message, QString(), QStringLiteral("N"), QStringLiteral("N"), tmErro, QString(), QString(), 0,
+                     nullptr);
     });
     return true;
 }();

@@ -35,6 +35,12 @@ OBSHOST_EXPORT void Mensagem(const QString &texto, const QString &titulo, const 
 using MensagemHandler = std::function<void(const MensagemArgs &args)>;
 OBSHOST_EXPORT void SetMensagemHandler(MensagemHandler handler);
 
+// An error that a window's handler raises is shown through Mensagem. A window that
+// has a property of this name (its scheme identifier, text) gets those errors shown
+// as its own messages: kind tmInformacao with that scheme; so do the dialogs shown
+// over it. Elsewhere they are shown as tmErro without a scheme.
+inline constexpr char kSchemePropertyName[] = "idEsquema";
+
 // The default: a modal touch message box with one large key, btnOk, that it closes
 // by; Return and Escape close it too.
 OBSHOST_EXPORT void MensagemPadrao(const MensagemArgs &args);

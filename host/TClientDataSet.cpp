@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using platform::EConvertError;
 using platform::EDatabaseError;
@@ -30,7 +31,9 @@ FieldType TField::DataType() const
 
 QVariant TField::Value() const
 {
-    return m_table->cell(m_index);
+    // Reading must take the const path: the writable cell raises when there is no
+    // current record, where a read gives null as for a null value.
+    return std::as_const(*m_table).cell(m_index);
 }
 
 void TField::SetValue(const QVariant &value)

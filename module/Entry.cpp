@@ -28,13 +28,24 @@ void showTrappedError(const std::exception_ptr &error) noexcept
     }
 }
 
-void checkCallable(host::TClientDataSet *list)
+// Off the interface thread (or without one) nothing of the interface may be touched,
+// not even the pointer or a message: the call only warns and returns empty.
+bool onInterfaceThread()
 {
     auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!app)
-        throw platform::EInvalidOperation(QStringLiteral("ObservacaoMod precisa de uma QApplication em execução."));
-    if (QThread::currentThread() != app->thread())
-        throw platform::EInvalidOperation(QStringLiteral("ObservacaoMod deve ser chamada na thread da interface."));
+    if (!app) {
+        qWarning("ObservacaoMod: no QApplication is running; the call is refused");
+        return false;
+    }
+    if (QThread::currentThread() != app->thread()) {
+        qWarning("ObservacaoMod: called outside the interface thread; the call is refused");
+        return false;
+    }
+    return true;
+}
+
+void checkCallable(host::TClientDataSet *list)
+{
     if (!list)
         throw platform::EInvalidOperation(QStringLiteral("Lista de observações não informada."));
     if (!list->Active())
@@ -51,6 +62,8 @@ void centre(QWidget *window)
 
 QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexcept
 {
+    if (!onInterfaceThread())
+        return QVariant();
     // A call made while another is in progress must not touch that call's window.
     if (boCriado) {
         qWarning("ObservacaoMod: a call is already in progress; this call is refused");

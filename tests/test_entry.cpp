@@ -3,13 +3,19 @@
 
 #include "module/Entry.h"
 #include "module/ModuleState.h"
+#include "platform/Application.h"
+#include "platform/Exception.h"
+#include "platform/FileNames.h"
 #include "platform/Screen.h"
 #include "platform/TLabel.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTranslator>
 #include <gtest/gtest.h>
+#include <thread>
 
 using dialog::TfrmObservacaoMod;
 
@@ -231,6 +237,106 @@ TEST_F(Entry, PointerIsBusyWhileBuildingDefaultWhileShownAndAfterwards)
     EXPECT_EQ(whileShown, platform::Screen::crDefault);
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Entry, ParameterFileWithFieldsButNoRecordOpensTheDialogLikeAFileOfNulls)
+{
+    QByteArray packet = parameterPacket(QStringLiteral("005"), 1, 2, 3, 5);
+    const int rows = packet.indexOf("<ROWDATA>");
+    packet = packet.left(rows) + "<ROWDATA></ROWDATA></DATAPACKET>";
+    h.writeParameterFile(packet);
+    bool shown = false;
+    const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        shown = true;
+        EXPECT_EQ(f.idEsquema(), QString());
+        EXPECT_EQ(f.corParametro1(), 0);
+        EXPECT_EQ(f.corParametro5(), 0);
+        f.sbtSair->click();
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(h.messages.isEmpty()) << messageTexts(h.messages).join(u'|').toStdString();
+    EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
+}
+
+TEST_F(Entry, ParameterFileNameIsMatchedIgnoringCaseExactNameFirst)
+{
+    const auto write = [&](const QString &name, const QString &scheme) {
+        QFile f(QDir(h.programDir()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(parameterPacket(scheme, 1, 2, 3, 5));
+    };
+    const auto schemeOfACall = [&] {
+        QString scheme = QStringLiteral("(not shown)");
+        h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+            scheme = f.idEsquema();
+            f.sbtSair->click();
+        });
+        return scheme;
+    };
+    write(QStringLiteral("parametroslum.cds"), QStringLiteral("low"));
+    EXPECT_EQ(schemeOfACall(), QStringLiteral("low"));
+    // Several in other cases: the first in code-point order, whatever the listing order.
+    write(QStringLiteral("Parametroslum.cds"), QStringLiteral("mix"));
+    EXPECT_EQ(schemeOfACall(), QStringLiteral("mix"));
+    EXPECT_EQ(platform::findFileIgnoringCase(h.programDir(), QStringLiteral("PARAMETROSLUM.CDS")),
+              QDir(h.programDir()).filePath(QStringLiteral("Parametroslum.cds")));
+    // The exact name wins over every other case.
+    h.writeParameterFile(parameterPacket(QStringLiteral("up"), 1, 2, 3, 5));
+    EXPECT_EQ(schemeOfACall(), QStringLiteral("up"));
+    // A directory of that name is no parameter file.
+    h.removeParameterFile();
+    QFile::remove(QDir(h.programDir()).filePath(QStringLiteral("parametroslum.cds")));
+    QFile::remove(QDir(h.programDir()).filePath(QStringLiteral("Parametroslum.cds")));
+    ASSERT_TRUE(QDir(h.programDir()).mkdir(QStringLiteral("parametrosLUM.cds")));
+    EXPECT_EQ(schemeOfACall(), QString());
+    EXPECT_TRUE(h.messages.isEmpty());
+}
+
+TEST_F(Entry, ErrorInsideACommandIsShownWithTheDialogsSchemeAndItsOwnText)
+{
+    h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5));
+    host::TClientDataSet bare; // no DSOCORR: the search command fails once the search returned
+    bare.AddFieldDef({QStringLiteral("COD"), host::FieldType::String, 2});
+    bare.AddFieldDef({QStringLiteral("DESC"), host::FieldType::String, 20});
+    bare.CreateDataSet();
+    bare.AppendRecord({QStringLiteral("01"), QStringLiteral("Sem gelo")});
+    h.pesquisaAction = [](host::TClientDataSet *) { return true; };
+    h.call(&bare, QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+        f.sbtPesquisa->click();
+        f.sbtCorrigir->click();
+        f.sbtEnter->click(); // Cod_Inf: one of the dialog's own messages, to compare with
+        f.sbtSair->click();
+    });
+    ASSERT_EQ(h.messages.size(), 2);
+    const host::MensagemArgs &error = h.messages[0];
+    const host::MensagemArgs &own = h.messages[1];
+    EXPECT_TRUE(error.texto.contains(QStringLiteral("DSOCORR"))) << error.texto.toStdString();
+    EXPECT_EQ(error.idEsquema, QStringLiteral("005"));
+    EXPECT_EQ(error.tipo, own.tipo);
+    EXPECT_EQ(error.opcao1, own.opcao1);
+    EXPECT_EQ(error.opcao2, own.opcao2);
+
+    // Outside such a window an error is still shown as an error, without a scheme.
+    h.messages.clear();
+    platform::Application::guarded([] { throw platform::EDatabaseError(QStringLiteral("falhou")); });
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(h.messages[0].tipo, host::tmErro);
+    EXPECT_EQ(h.messages[0].idEsquema, QString());
+}
+
+TEST_F(Entry, CallFromAnotherThreadTouchesNothingOfTheInterface)
+{
+    platform::Screen::setCursor(platform::Screen::crHourGlass); // the host's own pointer
+    QVariant r = QStringLiteral("untouched");
+    std::thread worker([&] { r = module::observacaoMod(list.get(), QStringLiteral("Observação")); });
+    worker.join();
+    const int pointer = platform::Screen::cursor();
+    platform::Screen::setCursor(platform::Screen::crDefault);
+    EXPECT_FALSE(r.isValid());
+    EXPECT_EQ(pointer, platform::Screen::crHourGlass);
+    EXPECT_TRUE(h.messages.isEmpty()) << messageTexts(h.messages).join(u'|').toStdString();
+    EXPECT_EQ(module::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::boCriado);
 }
 
 } // namespace

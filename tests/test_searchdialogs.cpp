@@ -134,10 +134,10 @@ TEST(SearchHelpers, FoldingDropsAccentsAndCase)
 TEST(SearchHelpers, ColourReferencesAreBlueGreenRed)
 {
     const SearchLook look = SearchLook::fromRefs(0x00112233, 0x002C5BCC, 0, -16777208 /* a system colour */);
-    EXPECT_EQ(look.keyFace, QColor(0x33, 0x22, 0x11));
-    EXPECT_EQ(look.frame, QColor(204, 91, 44));
-    EXPECT_EQ(look.caption, SearchLook().caption); // 0 keeps the default
-    EXPECT_EQ(look.highlight, SearchLook().highlight); // so does a system colour
+    EXPECT_EQ(look.frame, QColor(0x33, 0x22, 0x11));
+    EXPECT_EQ(look.disabledFace, QColor(204, 91, 44));
+    EXPECT_EQ(look.keyFace, SearchLook().keyFace); // 0 keeps the default
+    EXPECT_EQ(look.caption, SearchLook().caption); // so does a system colour
     EXPECT_EQ(SearchLook().highlightText(), QColor(Qt::white));
     SearchLook light;
     light.highlight = QColor(255, 255, 160);
@@ -225,14 +225,51 @@ TEST_F(SearchDialogs, HighlightMovesAndResetsAndChoosingSetsCurrentRecord)
     list.SetRecNo(1);
     EXPECT_TRUE(search());
     EXPECT_EQ(currentCode(), QStringLiteral("05"));
-    EXPECT_EQ(list.RecordCount(), 3);
-
-    // The filter outlives the dialog safely and still holds the last search.
+    // The search's filter went with the dialog: the list (no filter of the host's)
+    // shows every record again, the chosen one current.
+    EXPECT_EQ(list.RecordCount(), 6);
     list.Refilter();
-    EXPECT_EQ(list.RecordCount(), 3);
+    EXPECT_EQ(list.RecordCount(), 6);
     EXPECT_EQ(currentCode(), QStringLiteral("05"));
     list.SetFiltered(false);
     EXPECT_EQ(list.RecordCount(), 6);
+}
+
+TEST_F(SearchDialogs, SearchOffersOnlyWhatTheHostsFilterShowsAndGivesItsFilterBack)
+{
+    // The host hides inactive observations (NRORDEM 2 and 4 here) with its own filter.
+    list.OnFilterRecord
+        = [](const TClientDataSet &, const QVariantList &record) { return record.at(3).toInt() % 2 == 1; };
+    list.SetFiltered(true);
+    WhenShown<TfrmPesquisa> steps([](TfrmPesquisa *d) {
+        EXPECT_EQ(codes(d), (QStringList {"01", "A3", "05"}));
+        QTest::keyClicks(d, QStringLiteral("sem"));
+        EXPECT_EQ(codes(d), (QStringList {"01", "05"})); // "04 SEM CEBOLA" stays hidden
+        QTest::keyClick(d, Qt::Key_Down);
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    EXPECT_TRUE(search());
+    EXPECT_EQ(currentCode(), QStringLiteral("05"));
+    // The list shows what the host's filter shows, the chosen record current...
+    EXPECT_EQ(list.RecordCount(), 3);
+    // ...and with filtering switched off and on again, the host's filter is the one.
+    list.SetFiltered(false);
+    EXPECT_EQ(list.RecordCount(), 6);
+    list.SetFiltered(true);
+    EXPECT_EQ(list.RecordCount(), 3);
+    EXPECT_EQ(currentCode(), QStringLiteral("05"));
+
+    // A host whose filter is installed but switched off is searched through it too,
+    // and its filtering state is left as the search left it for the caller.
+    list.SetFiltered(false);
+    WhenShown<TfrmPesquisa> cancel([](TfrmPesquisa *d) {
+        EXPECT_EQ(codes(d), (QStringList {"01", "A3", "05"}));
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(search());
+    list.SetFiltered(false);
+    list.SetFiltered(true);
+    EXPECT_EQ(list.RecordCount(), 3);
 }
 
 TEST_F(SearchDialogs, ConfirmKeyChoosesAndExitKeysLeave)
@@ -288,14 +325,15 @@ TEST_F(SearchDialogs, SearchUsesTheColoursPassedAndLooksRight)
         EXPECT_EQ(key(d, "btnSair")->FontColor(), QColor(255, 255, 0));
         saveGrab(d, QStringLiteral("searchdialog_pesquisa.png"));
         const QImage image = d->grab().toImage();
-        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0)); // window frame: cor2
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 128, 0)); // window frame: cor1
         EXPECT_EQ(image.pixelColor(363, 263), QColor(Qt::white)); // window field
-        // The first row is highlighted in cor5.
+        // The first row is highlighted like a key: cor3.
         const QPoint inRow = d->rows()->geometry().topLeft() + QPoint(300, TListaPesquisa::FrameWidth + 3);
-        EXPECT_EQ(image.pixelColor(inRow), QColor(200, 0, 0));
+        EXPECT_EQ(image.pixelColor(inRow), QColor(0x10, 0x20, 0x30));
+        EXPECT_EQ(key(d, "btnSair")->DisabledColor(), QColor(200, 0, 0)); // cor2
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0x302010, 0x008000, 0x00FFFF, 0x0000C8, 0));
+    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0x008000, 0x0000C8, 0x302010, 0x00FFFF, 0));
 }
 
 TEST(EditaTexto, CursorMovesAndTypingInsertsAtIt)
@@ -401,6 +439,27 @@ TEST(EditaTexto, EscapeAndSairGiveBackTheOriginal)
         tap(d, "btnSair");
     });
     EXPECT_EQ(EditaTextoPadrao(0, QString(), 0, 0, 0), QString());
+}
+
+TEST_F(SearchDialogs, DialogsNameTheCaptionOfTheWindowTheyAreShownOver)
+{
+    QDialog observation;
+    observation.setWindowTitle(QStringLiteral("Observação"));
+    observation.open(); // modal, as the observation dialog is while it calls them
+    QString searchTitle, editorTitle;
+    WhenShown<TfrmPesquisa> search([&](TfrmPesquisa *d) {
+        searchTitle = d->windowTitle();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(PesquisaPadrao(&list, 0, 0, 0, 0, 0, 0, 0));
+    WhenShown<TfrmEditaTexto> edit([&](TfrmEditaTexto *d) {
+        editorTitle = d->windowTitle();
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EditaTextoPadrao(0, QString(), 0, 0, 0);
+    observation.reject();
+    EXPECT_EQ(searchTitle, QStringLiteral("Pesquisar Observação"));
+    EXPECT_EQ(editorTitle, QStringLiteral("Editar Observação"));
 }
 
 TEST(SearchKeys, EveryKeyHasAnAccessibleNameAndNoneTakesFocus)

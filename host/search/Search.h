@@ -24,7 +24,7 @@ OBSHOST_EXPORT extern PesquisaProc Pesquisa;
 OBSHOST_EXPORT extern EditaTextoProc EditaTexto;
 
 // The default dialogs. The colours are references 0x00BBGGRR; 0 gives the default look.
-// cor1 key face, cor2 window frame, cor3 key captions, cor5 highlighted row (SearchLook.h).
+// cor1 window frame, cor2 disabled key face, cor3 key face, cor5 key captions (SearchLook.h).
 // PesquisaPadrao returns false for a null list and raises platform::EDatabaseError for a
 // list without DSOCORR. Without a QApplication, or off its thread, nothing is shown:
 // PesquisaPadrao returns false and EditaTextoPadrao the text as given.

@@ -34,6 +34,11 @@ std::optional<QChar> typedPrintable(const QKeyEvent &event)
     return c;
 }
 
+QString callSubject(const QWidget *parent)
+{
+    return parent ? parent->windowTitle().simplified() : QString();
+}
+
 QFont arial(int pixels, bool bold)
 {
     QFont f(QStringLiteral("Arial"));

@@ -28,6 +28,10 @@ OBSHOST_EXPORT bool canShowDialog(const char *caller);
 // active window; may be null.
 OBSHOST_EXPORT QWidget *dialogParent();
 
+// What a dialog shown over `parent` is about: that window's title, which for the
+// observation dialog is its call's caption ("Observação"). Empty without a parent.
+OBSHOST_EXPORT QString callSubject(const QWidget *parent);
+
 // "Arial" at a pixel size, the type of every key and field of the dialogs.
 OBSHOST_EXPORT QFont arial(int pixels, bool bold);
 

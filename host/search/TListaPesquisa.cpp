@@ -128,7 +128,7 @@ void TListaPesquisa::paintEvent(QPaintEvent *)
 
     if (m_rows.isEmpty()) {
         p.setFont(rowFont(false));
-        p.setPen(QColor(128, 128, 128));
+        p.setPen(QColor(89, 89, 89)); // a quiet grey that still reads at 7:1 on white
         p.drawText(area, Qt::AlignCenter, m_emptyText);
     } else {
         const int codeWidth = codeColumnWidth();

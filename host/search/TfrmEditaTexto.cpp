@@ -18,7 +18,8 @@ namespace {
 constexpr int kWidth = 726;
 constexpr int kHeight = 480;
 constexpr int kFrameWidth = 2;
-const QRect kText(10, 10, 706, 170);
+const QRect kTitle(12, 8, 702, 30);
+const QRect kText(10, 40, 706, 140);
 const QRect kKeyboard(10, 186, 706, 284);
 } // namespace
 
@@ -55,7 +56,8 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
         = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 5, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 5, 4, 4)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QStringLiteral("Espaço"), QStringLiteral("Espaço"), 5, 4, 4)
+        ->OnClick
         = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 5, 8, 2)
         ->OnClick
@@ -131,13 +133,32 @@ void TfrmEditaTexto::paintEvent(QPaintEvent *)
     const qreal half = kFrameWidth / 2.0;
     p.setPen(QPen(m_look.frame, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+
+    // What is being edited, above the text: "Editar Observação".
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFont titleFont = arial(18, true);
+    p.setFont(titleFont);
+    p.setPen(Qt::black);
+    p.drawText(kTitle, Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetrics(titleFont).elidedText(windowTitle(), Qt::ElideRight, kTitle.width()));
+}
+
+void TfrmEditaTexto::setSubject(const QString &subject)
+{
+    const QString title = subject.isEmpty() ? QStringLiteral("Editar texto") : QStringLiteral("Editar %1").arg(subject);
+    if (title == windowTitle())
+        return;
+    setWindowTitle(title);
+    update(kTitle);
 }
 
 QString EditaTextoPadrao(int, const QString &text, int cor1, int cor2, int cor3)
 {
     if (!canShowDialog("EditaTextoPadrao"))
         return text;
-    QPointer<TfrmEditaTexto> dialog = new TfrmEditaTexto(text, SearchLook::fromRefs(cor1, cor2, cor3), dialogParent());
+    QWidget *parent = dialogParent();
+    QPointer<TfrmEditaTexto> dialog = new TfrmEditaTexto(text, SearchLook::fromRefs(cor1, cor2, cor3), parent);
+    dialog->setSubject(callSubject(parent));
     const bool accepted = execWithDefaultCursor(dialog) == QDialog::Accepted;
     // Gone already if its parent went while it was shown: the text stays as given.
     QString result = (accepted && dialog) ? dialog->text() : text;

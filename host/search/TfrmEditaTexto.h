@@ -28,6 +28,9 @@ public:
     TfrmEditaTexto(const QString &text, const SearchLook &look, QWidget *parent = nullptr);
 
     QString text() const;
+    // What is edited, shown above the text: "Observação" reads "Editar Observação".
+    // Empty says "Editar texto".
+    void setSubject(const QString &subject);
     TAreaTexto *editor() const { return m_editor; }
     TTecladoTela *keyboard() const { return m_keyboard; }
 

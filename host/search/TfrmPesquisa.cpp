@@ -40,6 +40,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_list(list)
     , m_descriptionField(descriptionFieldOf(list))
+    , m_hostFilter(list->OnFilterRecord)
     , m_look(look)
 {
     setObjectName(QStringLiteral("frmPesquisa"));
@@ -58,6 +59,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     const auto arrowKey = [this, &look](const QString &name, const QString &caption, const QString &accessible,
                                         const QRect &bounds, int delta) {
         auto *key = new TBlendedButton(this);
+        m_needRows.append(key);
         key->setObjectName(name);
         key->setText(caption);
         key->setAccessibleName(accessible);
@@ -86,19 +88,32 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 1, 10, 2)
         ->OnClick
         = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QString(), QStringLiteral("Espaço"), 2, 10, 2)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QStringLiteral("Espaço"), QStringLiteral("Espaço"), 2, 10, 2)
+        ->OnClick
         = [this](QObject *) { type(QLatin1Char(' ')); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    m_keyboard
-        ->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"), 3, 9, 3)
-        ->OnClick
-        = [this](QObject *) { choose(); };
+    TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"),
+                                                     QStringLiteral("Confirmar"), 3, 9, 3);
+    confirm->OnClick = [this](QObject *) { choose(); };
+    m_needRows.append(confirm);
     m_keyboard->setLook(look);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::type);
 
     applyFilter();
     centreOnScreen(this);
+}
+
+TfrmPesquisa::~TfrmPesquisa()
+{
+    // The host gets its own filter back; the list then shows what that filter shows,
+    // which still holds the chosen record.
+    m_list->OnFilterRecord = m_hostFilter;
+    // A destructor must not throw: an error of the host's filter is reported instead.
+    platform::Application::guarded([this] {
+        if (m_list->Filtered())
+            m_list->Refilter();
+    });
 }
 
 void TfrmPesquisa::setSearchText(const QString &text)
@@ -129,14 +144,18 @@ void TfrmPesquisa::applyFilter()
     // filtering off), so it holds copies, never the dialog.
     const QString needle = foldForSearch(m_search);
     const int description = m_descriptionField;
-    m_list->OnFilterRecord = [needle, description](const TClientDataSet &, const QVariantList &record) {
-        if (needle.isEmpty())
-            return true;
-        const auto holds = [&](int field) {
-            return field < record.size() && foldForSearch(platform::varToStr(record.at(field))).contains(needle);
-        };
-        return holds(0) || holds(description);
-    };
+    m_list->OnFilterRecord
+        = [needle, description, host = m_hostFilter](const TClientDataSet &table, const QVariantList &record) {
+              // Only what the host's own filter lets through is offered.
+              if (host && !host(table, record))
+                  return false;
+              if (needle.isEmpty())
+                  return true;
+              const auto holds = [&](int field) {
+                  return field < record.size() && foldForSearch(platform::varToStr(record.at(field))).contains(needle);
+              };
+              return holds(0) || holds(description);
+          };
     if (m_list->Filtered())
         m_list->Refilter();
     else
@@ -159,6 +178,19 @@ void TfrmPesquisa::loadRows()
     if (saved >= 0 && saved < count)
         m_list->SetRecNo(saved);
     m_rows->setRows(rows);
+    // With nothing to choose or move through, those keys say so.
+    for (TBlendedButton *key : std::as_const(m_needRows))
+        key->setEnabled(!rows.isEmpty());
+}
+
+void TfrmPesquisa::setSubject(const QString &subject)
+{
+    const QString title = subject.isEmpty() ? QStringLiteral("Pesquisa") : QStringLiteral("Pesquisar %1").arg(subject);
+    if (subject == m_subject && title == windowTitle())
+        return;
+    m_subject = subject;
+    setWindowTitle(title);
+    update(searchFieldRect());
 }
 
 bool TfrmPesquisa::choose()
@@ -230,8 +262,12 @@ void TfrmPesquisa::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(QRectF(field).adjusted(half, half, -half, -half));
     p.setRenderHint(QPainter::TextAntialiasing);
+    // The label names what is searched ("Pesquisar Observação:"), never taking more
+    // than half the field from the typed text.
     const QFont labelFont = arial(16, true);
-    const QString label = QStringLiteral("Pesquisar:");
+    const QString what
+        = m_subject.isEmpty() ? QStringLiteral("Pesquisar") : QStringLiteral("Pesquisar %1").arg(m_subject);
+    const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
     p.drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter, label);
@@ -256,8 +292,9 @@ bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3
         return false;
     if (!canShowDialog("PesquisaPadrao"))
         return false;
-    QPointer<TfrmPesquisa> dialog
-        = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), dialogParent());
+    QWidget *parent = dialogParent();
+    QPointer<TfrmPesquisa> dialog = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), parent);
+    dialog->setSubject(callSubject(parent));
     const bool chosen = execWithDefaultCursor(dialog) == QDialog::Accepted;
     delete dialog.data(); // gone already if its parent went while it was shown
     return chosen;

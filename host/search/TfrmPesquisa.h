@@ -4,6 +4,8 @@
 #include "platform/Export.h"
 
 #include <QDialog>
+#include <QVariantList>
+#include <functional>
 
 namespace host {
 
@@ -22,9 +24,11 @@ class TTecladoTela;
 // or a tap move the highlight; Return, btnConfirmar or a double tap choose the
 // highlighted record; Escape or btnSair leave. With no rows, choosing does nothing.
 //
-// The filter it installs captures only the search text and a field index, so it
-// stays valid after the dialog is gone; it replaces any filter the list had. The
-// dialog never switches filtering off: that is the caller's.
+// The rows are the records that both the host's own filter (the list's OnFilterRecord
+// when the dialog was made, whether or not filtering was on) and the search text let
+// through. While the dialog lives its filter stands in for the host's; when it goes,
+// the host's handler is put back and the list refiltered by it, the chosen record
+// staying current. The dialog never switches filtering off: that is the caller's.
 class OBSHOST_EXPORT TfrmPesquisa : public QDialog
 {
     Q_OBJECT
@@ -35,11 +39,16 @@ public:
     // Throws platform::EDatabaseError when the list is closed, has no fields or has
     // no DSOCORR field.
     TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent = nullptr);
+    ~TfrmPesquisa() override;
 
     QString searchText() const { return m_search; }
     // Re-filters the list; the first row becomes highlighted.
     void setSearchText(const QString &text);
     TListaPesquisa *rows() const { return m_rows; }
+    // What is searched, shown to the operator: "Observação" reads "Pesquisar
+    // Observação". Empty says only "Pesquisar".
+    void setSubject(const QString &subject);
+    QString subject() const { return m_subject; }
 
     // Makes the highlighted record the list's current one and closes accepted;
     // false when there is no row.
@@ -59,10 +68,13 @@ private:
 
     TClientDataSet *m_list;
     int m_descriptionField;
+    std::function<bool(const TClientDataSet &, const QVariantList &)> m_hostFilter;
     SearchLook m_look;
     QString m_search;
     TListaPesquisa *m_rows;
     TTecladoTela *m_keyboard;
+    QList<TBlendedButton *> m_needRows; // keys that act on a row: disabled without one
+    QString m_subject;
 };
 
 } // namespace host
