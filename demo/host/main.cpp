@@ -11,11 +11,15 @@
 
 namespace {
 
-// The module sits in the lib/ beside bin/.
+// The module sits in lib/observacao/ of the installed tree, and in lib/ of the build tree.
 QString defaultModulePath()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../" OBS_LIBDIR "/")
-                           + QStringLiteral(OBS_MODULE_FILE_NAME));
+    const QString lib = QCoreApplication::applicationDirPath() + QStringLiteral("/../" OBS_LIBDIR "/");
+    const QString installed
+        = QDir::cleanPath(lib + QStringLiteral("observacao/") + QStringLiteral(OBS_MODULE_FILE_NAME));
+    if (QFileInfo::exists(installed))
+        return installed;
+    return QDir::cleanPath(lib + QStringLiteral(OBS_MODULE_FILE_NAME));
 }
 
 // The bundled sample list; a host run from the build tree takes it from the sources.
@@ -94,7 +98,7 @@ int main(int argc, char **argv)
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("Prints each call's outcome as one line of JSON."));
     const QCommandLineOption moduleOption(QStringLiteral("module"),
-                                          QStringLiteral("Loads the module from PATH instead of ../lib."),
+                                          QStringLiteral("Loads the module from PATH instead of ../lib/observacao."),
                                           QStringLiteral("PATH"));
     parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption});
 
