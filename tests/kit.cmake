@@ -12,6 +12,12 @@ set_tests_properties(kit.consumer_installed PROPERTIES TIMEOUT 300 RUN_SERIAL ON
 add_test(NAME kit.hostservices_exports
   COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:obshost> -P ${CMAKE_CURRENT_SOURCE_DIR}/kit_exports.cmake)
 
+# The plug-in exports its four entry points by their plain names and nothing else.
+add_test(NAME kit.plugin_exports
+  COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:observacao>
+          -DEXACTLY=ObservacaoMod,Initialize,Finalize,GetPackageInfoTable
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/kit_exports.cmake)
+
 # --help, --version and a bad option need no display: no DISPLAY, no platform chosen.
 if(TARGET observacao-host)
   add_test(NAME kit.demo_help_without_display

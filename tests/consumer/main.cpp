@@ -2,9 +2,13 @@
 // operated by posted keys, and reads what it kept only after Finalize and unloading.
 // Exit status 0 when everything held.
 
+// Every public header, compiled here as C++17.
 #include "host/Mensagem.h"
 #include "host/TClientDataSet.h"
+#include "host/Trad.h"
+#include "host/search/Search.h"
 #include "module/ObservacaoMod.h"
+#include "platform/Exception.h"
 
 #include <QApplication>
 #include <QKeyEvent>
