@@ -36,6 +36,8 @@ install(FILES ${CMAKE_BINARY_DIR}/cmake/ObservacaoConfig.cmake ${CMAKE_BINARY_DI
   DESTINATION ${OBS_CMAKE_DIR})
 
 set(OBS_MODULE_FILE_NAME ${CMAKE_SHARED_MODULE_PREFIX}observacao${CMAKE_SHARED_MODULE_SUFFIX})
+file(RELATIVE_PATH OBS_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" OBS_PC_TO_PREFIX "${OBS_PC_TO_PREFIX}")
 configure_file(cmake/observacao.pc.in ${CMAKE_BINARY_DIR}/cmake/observacao.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/cmake/observacao.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

@@ -24,4 +24,18 @@ if(includes STREQUAL "" OR NOT leaked EQUAL -1)
   message(FATAL_ERROR "the consumer's include path is not the installed tree's: ${includes}")
 endif()
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+
+# pkg-config finds the same tree wherever it was installed.
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+  set(ENV{PKG_CONFIG_PATH} ${WORK_DIR}/prefix/lib/pkgconfig)
+  execute_process(COMMAND ${PKG_CONFIG} --variable=module observacao OUTPUT_VARIABLE module
+                  OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rc)
+  execute_process(COMMAND ${PKG_CONFIG} --cflags-only-I observacao OUTPUT_VARIABLE cflags
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  string(REGEX REPLACE "^-I([^ ]*).*" "\\1" incdir "${cflags}")
+  if(NOT rc EQUAL 0 OR NOT EXISTS "${module}" OR NOT EXISTS "${incdir}/module/ObservacaoMod.h")
+    message(FATAL_ERROR "observacao.pc points elsewhere: module=${module} cflags=${cflags}")
+  endif()
+endif()
 run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WORK_DIR}/build/consumer)
