@@ -122,9 +122,15 @@ void MensagemPadrao(const MensagemArgs &args)
 void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1, const QString &opcao2, TTipoMsg tipo,
               const QString &complemento, const QString &idEsquema, int ajuda, TClientDataSet *dados)
 {
-    const MensagemArgs args {ownedCopy(texto),       ownedCopy(titulo),    ownedCopy(opcao1),
-                             ownedCopy(opcao2),      tipo,                 ownedCopy(complemento),
-                             ownedCopy(idEsquema),   ajuda,                dados};
+    const MensagemArgs args {ownedCopy(texto),
+                             ownedCopy(titulo),
+                             ownedCopy(opcao1),
+                             ownedCopy(opcao2),
+                             tipo,
+                             ownedCopy(complemento),
+                             ownedCopy(idEsquema),
+                             ajuda,
+                             dados};
     if (handler())
         handler()(args);
     else

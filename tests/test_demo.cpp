@@ -11,9 +11,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <utility>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
 
 #ifndef OBS_DEMO_TREE
 #define OBS_DEMO_TREE OBS_BINARY_DIR "/demo-tree"
@@ -42,9 +42,10 @@ void ensureInstalled()
     const QString build = QStringLiteral(OBS_BINARY_DIR);
     bool stale = !QFileInfo::exists(kHost);
     // Built and installed paths; the plug-in is installed in a folder of its own.
-    const std::pair<const char *, const char *> files[] = {{"/bin/observacao-host", "/bin/observacao-host"},
-                                                           {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
-                                                           {"/lib/libobshost.so", "/lib/libobshost.so"}};
+    const std::pair<const char *, const char *> files[]
+        = {{"/bin/observacao-host", "/bin/observacao-host"},
+           {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
+           {"/lib/libobshost.so", "/lib/libobshost.so"}};
     for (const auto &[builtFile, installedFile] : files) {
         const QFileInfo built(build + QLatin1StringView(builtFile));
         const QFileInfo installed(kTree + QLatin1StringView(installedFile));

@@ -13,7 +13,7 @@
 #include <vector>
 
 // A host's own functions of the entry points' names live beside the public header.
-void Initialize() {}
+void Initialize() { }
 int Finalize(int x)
 {
     return x;
@@ -50,8 +50,8 @@ TEST(Handover, ResultTextsOwnTheirCharacters)
 {
     DialogHarness h;
     auto list = makeObservationList();
-    const QVariant left = h.call(list.get(), QStringLiteral("Observação"),
-                                 [](TfrmObservacaoMod &f) { f.sbtSair->click(); });
+    const QVariant left
+        = h.call(list.get(), QStringLiteral("Observação"), [](TfrmObservacaoMod &f) { f.sbtSair->click(); });
     const QVariantList l = left.toList();
     ASSERT_EQ(l.size(), 1);
     EXPECT_EQ(l[0].toString(), QStringLiteral("Erro"));

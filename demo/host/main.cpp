@@ -40,14 +40,15 @@ QString defaultListPath()
 // but the options are parsed before it exists, so they are set aside here.
 bool isQtOption(const QString &arg, bool *takesValue)
 {
-    static const QStringList withValue {
-        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-        QStringLiteral("plugin"),        QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"),  QStringLiteral("display"),            QStringLiteral("geometry"),
-        QStringLiteral("style"),         QStringLiteral("stylesheet"),         QStringLiteral("session"),
-        QStringLiteral("title"),         QStringLiteral("qmljsdebugger")};
-    static const QStringList flags {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                                    QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync")};
+    static const QStringList withValue {QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+                                        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+                                        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+                                        QStringLiteral("qwindowtitle"),    QStringLiteral("display"),
+                                        QStringLiteral("geometry"),        QStringLiteral("style"),
+                                        QStringLiteral("stylesheet"),      QStringLiteral("session"),
+                                        QStringLiteral("title"),           QStringLiteral("qmljsdebugger")};
+    static const QStringList flags {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                    QStringLiteral("dograb"), QStringLiteral("sync")};
     if (!arg.startsWith(QLatin1Char('-')) || arg.startsWith(QLatin1String("--")))
         return false;
     const QString name = arg.mid(1).section(QLatin1Char('='), 0, 0);
@@ -105,12 +106,13 @@ int main(int argc, char **argv)
     // The command line is settled before the application object exists: that object needs
     // a display, and help, version and usage errors must work without one.
     if (!parser.parse(withoutQtOptions(argc, argv))) {
-        std::fprintf(stderr, "observacao-host: %s\nTry 'observacao-host --help'.\n", qUtf8Printable(parser.errorText()));
+        std::fprintf(stderr, "observacao-host: %s\nTry 'observacao-host --help'.\n",
+                     qUtf8Printable(parser.errorText()));
         return demo::ExitUsage;
     }
     if (parser.isSet(helpOption)) {
         std::fputs(qUtf8Printable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                             QStringLiteral("observacao-host"))),
+                                                            QStringLiteral("observacao-host"))),
                    stdout);
         return demo::ExitOk;
     }

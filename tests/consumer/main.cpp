@@ -22,8 +22,11 @@
 #include <vector>
 
 // A host's own functions of the entry points' names must not clash with the header.
-void Initialize() {}
-int Finalize(int x) { return x; }
+void Initialize() { }
+int Finalize(int x)
+{
+    return x;
+}
 
 namespace {
 
@@ -64,7 +67,10 @@ void postKeys(std::deque<Key> keys)
     timer->start(20);
 }
 
-Key ch(char c) { return {Qt::Key_0 + (c - '0'), Qt::NoModifier, QString(QLatin1Char(c))}; }
+Key ch(char c)
+{
+    return {Qt::Key_0 + (c - '0'), Qt::NoModifier, QString(QLatin1Char(c))};
+}
 
 } // namespace
 
@@ -102,9 +108,13 @@ int main(int argc, char **argv)
 
         initialize();
         // An unknown code (a message), then 01 looked up and confirmed.
-        postKeys({ch('9'), ch('9'), {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")},
+        postKeys({ch('9'),
+                  ch('9'),
+                  {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")},
                   {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")},
-                  {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")}, ch('0'), ch('1'),
+                  {Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")},
+                  ch('0'),
+                  ch('1'),
                   {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")},
                   {Qt::Key_C, Qt::AltModifier, QStringLiteral("c")}});
         chosen = call(&list, QStringLiteral("Observação"));
