@@ -383,9 +383,10 @@ void TfrmObservacaoMod::PreencheResultado()
         if (!EmptyString(lblInformacao->Caption()))
             platform::varArrayPut(module::OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
     }
-    // A text even when empty.
+    // A text even when empty, copied to the heap: the host keeps it after unloading the
+    // module, and a caption may still point at a literal in the module's read-only data.
     const QString text = lblDesc->Caption();
-    platform::varArrayPut(module::OleResult, n, text.isNull() ? QStringLiteral("") : text);
+    platform::varArrayPut(module::OleResult, n, QString(text.constData(), text.size()));
     module::resultadoGravado = true;
 }
 

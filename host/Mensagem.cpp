@@ -130,6 +130,15 @@ private:
 
 } // namespace
 
+namespace {
+// The handler may keep the texts; a caller's literals die with the module that holds
+// them, so the handler gets copies that own their characters.
+QString ownedCopy(const QString &text)
+{
+    return text.isNull() ? QString() : QString(text.constData(), text.size());
+}
+} // namespace
+
 void SetMensagemHandler(MensagemHandler h)
 {
     handler() = std::move(h);
@@ -152,7 +161,15 @@ void MensagemPadrao(const MensagemArgs &args)
 void Mensagem(const QString &texto, const QString &titulo, const QString &opcao1, const QString &opcao2, TTipoMsg tipo,
               const QString &complemento, const QString &idEsquema, int ajuda, TClientDataSet *dados)
 {
-    const MensagemArgs args {texto, titulo, opcao1, opcao2, tipo, complemento, idEsquema, ajuda, dados};
+    const MensagemArgs args {ownedCopy(texto),
+                             ownedCopy(titulo),
+                             ownedCopy(opcao1),
+                             ownedCopy(opcao2),
+                             tipo,
+                             ownedCopy(complemento),
+                             ownedCopy(idEsquema),
+                             ajuda,
+                             dados};
     if (handler())
         handler()(args);
     else

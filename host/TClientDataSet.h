@@ -41,7 +41,13 @@ struct FieldDef
     int width = 0; // WIDTH: text length, or precision of a fixed field
     int decimals = 0; // DECIMALS
     bool required = false;
-    friend bool operator==(const FieldDef &, const FieldDef &) = default;
+    // Spelled out: hosts include this header as C++17.
+    friend bool operator==(const FieldDef &a, const FieldDef &b)
+    {
+        return a.name == b.name && a.type == b.type && a.width == b.width && a.decimals == b.decimals
+            && a.required == b.required;
+    }
+    friend bool operator!=(const FieldDef &a, const FieldDef &b) { return !(a == b); }
 };
 
 class TClientDataSet;

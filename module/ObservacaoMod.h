@@ -1,7 +1,9 @@
 #pragma once
 
-// The module's public interface, for hosts. The module is loaded at run time (QLibrary)
-// and its four entry points are resolved by these plain names.
+// The module's public interface, for hosts (C++17). The module is a plug-in loaded at run
+// time (QLibrary, dlopen); hosts resolve its four entry points by the names below and call
+// them through the function types below. The header declares no function of those names,
+// so a host is free to have its own Initialize or Finalize.
 
 #include <QString>
 #include <QVariant>
@@ -10,7 +12,7 @@ namespace host {
 class TClientDataSet;
 }
 
-extern "C" {
+namespace observacao {
 
 // One unit of the package: its start-up and shut-down.
 struct PackageUnitEntry
@@ -26,22 +28,31 @@ struct PackageInfoTable
     const PackageUnitEntry *units;
 };
 
-// Shows the observation dialog over list with caption as its title and returns the
-// result array: a QVariantList holding the chosen record's field values followed by the
-// composed text, or the single text "Erro" when the operator left. An empty QVariant
-// when the call failed before the dialog closed. Never throws.
+// ObservacaoMod(list, caption): shows the observation dialog over list with caption as
+// its title and returns the result array: a QVariantList holding the chosen record's
+// field values followed by the composed text, or the single text "Erro" when the operator
+// left. An empty QVariant when the call failed before the dialog closed. Never throws.
 // Call on the GUI thread of a running QApplication; list stays the caller's.
-QVariant ObservacaoMod(host::TClientDataSet *list, const QString &caption) noexcept;
+using ObservacaoModFn = QVariant (*)(host::TClientDataSet *list, const QString &caption) noexcept;
+// Package start-up and shut-down, each counted: only the first Initialize acts, and only
+// the Finalize that balances it. Call Initialize before the first call and Finalize
+// before unloading.
+using InitializeFn = void (*)() noexcept;
+using FinalizeFn = void (*)() noexcept;
+using GetPackageInfoTableFn = const PackageInfoTable *(*)() noexcept;
 
-// Package start-up and shut-down, each counted: only the first Initialize acts, and
-// only the Finalize that balances it.
-void Initialize() noexcept;
-void Finalize() noexcept;
-const PackageInfoTable *GetPackageInfoTable() noexcept;
+// The exported names (extern "C", unmangled).
+constexpr const char *kObservacaoMod = "ObservacaoMod";
+constexpr const char *kInitialize = "Initialize";
+constexpr const char *kFinalize = "Finalize";
+constexpr const char *kGetPackageInfoTable = "GetPackageInfoTable";
 
-} // extern "C"
+} // namespace observacao
 
-using ObservacaoModFunc = QVariant (*)(host::TClientDataSet *, const QString &) noexcept;
-using InitializeFunc = void (*)() noexcept;
-using FinalizeFunc = void (*)() noexcept;
-using GetPackageInfoTableFunc = const PackageInfoTable *(*)() noexcept;
+// Earlier names of the types, kept for hosts written against them.
+using PackageUnitEntry = observacao::PackageUnitEntry;
+using PackageInfoTable = observacao::PackageInfoTable;
+using ObservacaoModFunc = observacao::ObservacaoModFn;
+using InitializeFunc = observacao::InitializeFn;
+using FinalizeFunc = observacao::FinalizeFn;
+using GetPackageInfoTableFunc = observacao::GetPackageInfoTableFn;

@@ -8,7 +8,8 @@ namespace module {
 void storeLeftResult()
 {
     OleResult = platform::varArrayCreate(0, 0);
-    platform::varArrayPut(OleResult, 0, QStringLiteral("Erro"));
+    // On the heap, not a literal: the host may read it after unloading the module.
+    platform::varArrayPut(OleResult, 0, QString::fromLatin1("Erro"));
     resultadoGravado = true;
 }
 

@@ -1,5 +1,9 @@
 // The plug-in's four entry points, under their plain names; everything else is hidden.
+// The public header names them but declares none of them, so they are declared here,
+// and each is checked against the function type hosts call it through.
 #include "module/Entry.h"
+
+#include <type_traits>
 
 #define OBS_EXPORT __attribute__((visibility("default")))
 
@@ -20,9 +24,14 @@ OBS_EXPORT void Finalize() noexcept
     module::finalizePackage();
 }
 
-OBS_EXPORT const PackageInfoTable *GetPackageInfoTable() noexcept
+OBS_EXPORT const observacao::PackageInfoTable *GetPackageInfoTable() noexcept
 {
     return module::packageInfoTable();
 }
 
 } // extern "C"
+
+static_assert(std::is_same_v<decltype(&ObservacaoMod), observacao::ObservacaoModFn>);
+static_assert(std::is_same_v<decltype(&Initialize), observacao::InitializeFn>);
+static_assert(std::is_same_v<decltype(&Finalize), observacao::FinalizeFn>);
+static_assert(std::is_same_v<decltype(&GetPackageInfoTable), observacao::GetPackageInfoTableFn>);

@@ -1,7 +1,9 @@
 #pragma once
 
+// libobshost is built with hidden visibility: only what carries OBSHOST_EXPORT is part
+// of its interface, for hosts and for the plug-in that links it.
 #if defined(OBSHOST_BUILD)
 #define OBSHOST_EXPORT __attribute__((visibility("default")))
 #else
-#define OBSHOST_EXPORT __attribute__((visibility("default")))
+#define OBSHOST_EXPORT
 #endif

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -42,9 +43,14 @@ void ensureInstalled()
 {
     const QString build = QStringLiteral(OBS_BINARY_DIR);
     bool stale = !QFileInfo::exists(kHost);
-    for (const char *file : {"/bin/observacao-host", "/lib/libobservacao.so", "/lib/libobshost.so"}) {
-        const QFileInfo built(build + QLatin1StringView(file));
-        const QFileInfo installed(kTree + QLatin1StringView(file));
+    // Built and installed paths; the plug-in is installed in a folder of its own.
+    const std::pair<const char *, const char *> files[]
+        = {{"/bin/observacao-host", "/bin/observacao-host"},
+           {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
+           {"/lib/libobshost.so", "/lib/libobshost.so"}};
+    for (const auto &[builtFile, installedFile] : files) {
+        const QFileInfo built(build + QLatin1StringView(builtFile));
+        const QFileInfo installed(kTree + QLatin1StringView(installedFile));
         // Installing keeps the build's times, to the second.
         if (!installed.exists()
             || installed.lastModified().toSecsSinceEpoch() < built.lastModified().toSecsSinceEpoch())

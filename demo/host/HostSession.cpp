@@ -76,8 +76,16 @@ int HostSession::run()
 
     host::TClientDataSet list;
     try {
-        if (!QFileInfo(m_options.listPath).isFile())
+        // Say what the path is when it is not a file the list can be read from.
+        const QFileInfo info(m_options.listPath);
+        if (m_options.listPath == QLatin1String("-"))
+            throw platform::Exception(QStringLiteral("standard input is not accepted; give a file"));
+        if (!info.exists())
             throw platform::Exception(QStringLiteral("no such file"));
+        if (info.isDir())
+            throw platform::Exception(QStringLiteral("is a directory"));
+        if (!info.isFile())
+            throw platform::Exception(QStringLiteral("is not a regular file (a FIFO, socket or device)"));
         list.LoadFromFile(m_options.listPath);
         list.Open();
     } catch (const std::exception &e) {

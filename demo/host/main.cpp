@@ -11,11 +11,15 @@
 
 namespace {
 
-// The module sits in the lib/ beside bin/.
+// The module sits in lib/observacao/ of the installed tree, and in lib/ of the build tree.
 QString defaultModulePath()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../" OBS_LIBDIR "/")
-                           + QStringLiteral(OBS_MODULE_FILE_NAME));
+    const QString lib = QCoreApplication::applicationDirPath() + QStringLiteral("/../" OBS_LIBDIR "/");
+    const QString installed
+        = QDir::cleanPath(lib + QStringLiteral("observacao/") + QStringLiteral(OBS_MODULE_FILE_NAME));
+    if (QFileInfo::exists(installed))
+        return installed;
+    return QDir::cleanPath(lib + QStringLiteral(OBS_MODULE_FILE_NAME));
 }
 
 // The bundled sample list; a host run from the build tree takes it from the sources.
@@ -32,23 +36,55 @@ QString defaultListPath()
     return installed;
 }
 
+// Qt's own options and whether each takes a value. QApplication removes them from argv,
+// but the options are parsed before it exists, so they are set aside here.
+bool isQtOption(const QString &arg, bool *takesValue)
+{
+    static const QStringList withValue {QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+                                        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+                                        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+                                        QStringLiteral("qwindowtitle"),    QStringLiteral("display"),
+                                        QStringLiteral("geometry"),        QStringLiteral("style"),
+                                        QStringLiteral("stylesheet"),      QStringLiteral("session"),
+                                        QStringLiteral("title"),           QStringLiteral("qmljsdebugger")};
+    static const QStringList flags {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                                    QStringLiteral("dograb"), QStringLiteral("sync")};
+    if (!arg.startsWith(QLatin1Char('-')) || arg.startsWith(QLatin1String("--")))
+        return false;
+    const QString name = arg.mid(1).section(QLatin1Char('='), 0, 0);
+    *takesValue = withValue.contains(name) && !arg.contains(QLatin1Char('='));
+    return withValue.contains(name) || flags.contains(name);
+}
+
+QStringList withoutQtOptions(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        bool takesValue = false;
+        if (i > 0 && isQtOption(arg, &takesValue)) {
+            if (takesValue)
+                ++i;
+            continue;
+        }
+        args << arg;
+    }
+    return args;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Qt takes its own options (-platform, -display, ...) out of argv here.
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("observacao-host"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    // Calls follow one another with no window in between; that must not end anything.
-    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral("observacao-host"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OBS_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Loads the observation module, shows its dialog once per --keys (once when none is given) "
                        "and prints what each call returned."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QStringLiteral("The observation list, an XML data packet. "
                                                        "Default: the bundled sample list."),
@@ -63,16 +99,37 @@ int main(int argc, char **argv)
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("Prints each call's outcome as one line of JSON."));
     const QCommandLineOption moduleOption(QStringLiteral("module"),
-                                          QStringLiteral("Loads the module from PATH instead of ../lib."),
+                                          QStringLiteral("Loads the module from PATH instead of ../lib/observacao."),
                                           QStringLiteral("PATH"));
     parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption});
-    parser.process(app);
 
+    // The command line is settled before the application object exists: that object needs
+    // a display, and help, version and usage errors must work without one.
+    if (!parser.parse(withoutQtOptions(argc, argv))) {
+        std::fprintf(stderr, "observacao-host: %s\nTry 'observacao-host --help'.\n",
+                     qUtf8Printable(parser.errorText()));
+        return demo::ExitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        std::fputs(qUtf8Printable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                            QStringLiteral("observacao-host"))),
+                   stdout);
+        return demo::ExitOk;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("observacao-host %s\n", OBS_VERSION);
+        return demo::ExitOk;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "observacao-host: unexpected argument \"%s\"\n",
                      qUtf8Printable(parser.positionalArguments().first()));
         return demo::ExitUsage;
     }
+
+    // Qt takes its own options (-platform, -display, ...) out of argv here.
+    QApplication app(argc, argv);
+    // Calls follow one another with no window in between; that must not end anything.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     demo::HostOptions options;
     options.modulePath = parser.isSet(moduleOption) ? parser.value(moduleOption) : defaultModulePath();
