@@ -27,6 +27,15 @@ xcb_window_t nativeWindow(QWidget *window)
     return window ? static_cast<xcb_window_t>(window->window()->winId()) : XCB_WINDOW_NONE;
 }
 
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    xcb_intern_atom_reply_t *reply
+        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<quint16>(qstrlen(name)), name), nullptr);
+    const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return a;
+}
+
 // The layout of _MOTIF_WM_HINTS that window managers read.
 constexpr quint32 kHintFunctions = 1u << 0;
 constexpr quint32 kHintDecorations = 1u << 1;
@@ -43,15 +52,17 @@ void X11Desktop::lockWindowFunctions(QWidget *window)
     xcb_connection_t *c = connection();
     if (!c || !window)
         return;
-    static constexpr char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t *atom
-        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr);
-    if (!atom)
-        return;
-    // flags, functions, decorations, input mode, status: no function and no frame.
-    const quint32 hints[5] = {kHintFunctions | kHintDecorations, 0, 0, 0, 0};
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, nativeWindow(window), atom->atom, atom->atom, 32, 5, hints);
-    std::free(atom);
+    const xcb_window_t w = nativeWindow(window);
+    if (const xcb_atom_t hints = atom(c, "_MOTIF_WM_HINTS")) {
+        // flags, functions, decorations, input mode, status: no function and no frame.
+        const quint32 value[5] = {kHintFunctions | kHintDecorations, 0, 0, 0, 0};
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, hints, hints, 32, 5, value);
+    }
+    // On every desktop, so that switching desktops cannot take it from the operator.
+    if (const xcb_atom_t desktop = atom(c, "_NET_WM_DESKTOP")) {
+        const quint32 all = 0xFFFFFFFFu;
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, desktop, XCB_ATOM_CARDINAL, 32, 1, &all);
+    }
     xcb_flush(c);
 }
 

@@ -225,5 +225,15 @@ run_case dead-keys-editor br dead_keys_editor 'Sem cebola; Não é"]}'
 touch_keys() { touch_at 592 229; touch_at 43 229; touch_at 669 337; touch_at 647 445; }
 run_case touch us touch_keys "$record01"
 
+# A call that dies while it holds the keyboard leaves nothing held: the server drops
+# the grab with the client, and the next call takes keys.
+killed_then_typical() {
+  kill -9 "$host_pid"
+  wait "$host_pid" 2>/dev/null
+  start_host || return
+  typical
+}
+run_case killed-call us killed_then_typical "$record01"
+
 echo "$variant: $passed passed, $failures failed"
 [ "$failures" -eq 0 ]
