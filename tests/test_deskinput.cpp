@@ -5,6 +5,8 @@
 #include "host/TBlendedButton.h"
 #include "host/search/SearchLook.h"
 #include "host/search/TfrmEditaTexto.h"
+#include "host/search/TfrmPesquisa.h"
+#include "support/DialogHarness.h"
 #include "platform/TLabel.h"
 
 #include <QInputMethodEvent>
@@ -111,4 +113,14 @@ TEST(EditorInput, ComposedLettersAreEnteredLikeTypedOnes)
     QTest::keyClick(&editor, Qt::Key_O, Qt::NoModifier);
     commit(editor, QStringLiteral(" é"));
     EXPECT_EQ(editor.text(), QStringLiteral("Não é"));
+}
+
+TEST(SearchInput, ComposedLettersFilterLikeTypedOnes)
+{
+    const std::unique_ptr<host::TClientDataSet> list = makeObservationList();
+    host::TfrmPesquisa search(list.get(), host::SearchLook::fromRefs(0, 0, 0));
+    ASSERT_TRUE(search.testAttribute(Qt::WA_InputMethodEnabled));
+    QTest::keyClick(&search, Qt::Key_A, Qt::NoModifier);
+    commit(search, QStringLiteral("çú"));
+    EXPECT_EQ(search.searchText().toLower(), QStringLiteral("açú"));
 }
