@@ -80,7 +80,22 @@ start_host() {
   host_pid=$!
   window=$(timeout 15 xdotool search --sync --onlyvisible --name 'Observa' 2>/dev/null | head -1)
   [ -n "$window" ] || return 1
-  sleep 0.5
+  on_dialog
+}
+
+# Waits (bounded) until a window opened above the dialog has the input focus, or
+# until the dialog has it again, so that keys are not typed into the wrong window
+# on a loaded machine. A wait that runs out leaves the case to fail on its result.
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+above() {
+  local i
+  for i in $(seq 50); do focused || break; sleep 0.1; done
+  sleep 0.2
+}
+on_dialog() {
+  local i
+  for i in $(seq 50); do focused && break; sleep 0.1; done
+  sleep 0.3
 }
 
 # Waits (bounded) for the call to end; prints its JSON line.
@@ -192,9 +207,9 @@ run_case alt-drag us alt_drag "$record01"
 # Caps Lock on: the letter shortcuts test the key, not the character.
 caps() {
   keys Caps_Lock
-  keys alt+p; keys Escape          # the search opens and is left
+  keys alt+p; above; keys Escape; on_dialog        # the search opens and is left
   keys 0 1 Return
-  keys alt+e; keys ctrl+Return     # the editor opens and keeps the text
+  keys alt+e; above; keys ctrl+Return; on_dialog   # the editor opens and keeps the text
   keys alt+c
   keys Caps_Lock
 }
@@ -202,7 +217,7 @@ run_case caps-lock us caps "$composed01"
 
 # The message above the dialog is dismissed by key with the pointer outside; the
 # keyboard must come back to the dialog.
-message_focus() { keys Return; keys Return; keys 0 1 Return alt+c; }
+message_focus() { keys Return; above; keys Return; on_dialog; keys 0 1 Return alt+c; }
 run_case message-focus us message_focus "$record01"
 
 # A composed é is refused by the code field as a typed one is.
@@ -210,14 +225,17 @@ dead_acute_code() { keys dead_acute e 0 1 Return alt+c; }
 run_case dead-acute-code br dead_acute_code "$record01"
 
 # The Ç key of ABNT2 types ç, which the code field accepts: "ç1" is not a known code.
-ccedilla() { keys ccedilla 1 Return; keys Return; keys Escape; }
+ccedilla() { keys ccedilla 1 Return; above; keys Return; on_dialog; keys Escape; }
 run_case ccedilla-abnt2 br ccedilla "$unknown"
 
 # Dead keys compose in the editor.
 dead_keys_editor() {
   keys 0 1 Return alt+e
+  above
   keys End space N dead_tilde a o space dead_acute e
-  keys ctrl+Return alt+c
+  keys ctrl+Return
+  on_dialog
+  keys alt+c
 }
 run_case dead-keys-editor br dead_keys_editor 'Sem cebola; Não é"]}'
 
