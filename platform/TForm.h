@@ -51,7 +51,19 @@ public:
 protected:
     bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+
+private:
+    bool isTopModal() const;
+    // Makes the window active again and gives it the keyboard, once a window that
+    // stood above it has gone.
+    void reclaimKeyboard();
+    void holdKeyboard(bool hold);
+
+    bool m_keyboardHeld = false;
 };
 
 } // namespace platform

@@ -6,8 +6,10 @@
 #include "host/search/TAreaTexto.h"
 #include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
+#include "platform/KeyMap.h"
 #include "platform/Screen.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -31,6 +33,8 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
     setWindowTitle(QStringLiteral("Editar texto"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
+    // Dead keys and input methods commit composed letters through inputMethodEvent.
+    setAttribute(Qt::WA_InputMethodEnabled);
 
     m_editor = new TAreaTexto(this);
     m_editor->setObjectName(QStringLiteral("txtTexto"));
@@ -81,6 +85,19 @@ void TfrmEditaTexto::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
     platform::Application::guarded([this, event] { handleKey(event); });
+}
+
+void TfrmEditaTexto::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->accept();
+    // Composed letters are entered as typed ones are.
+    const QString text = event->commitString();
+    platform::Application::guarded([this, &text] {
+        for (const QChar c : text) {
+            if (c.isPrint() && platform::toAnsi(c))
+                m_editor->insert(QString(c));
+        }
+    });
 }
 
 void TfrmEditaTexto::handleKey(QKeyEvent *event)

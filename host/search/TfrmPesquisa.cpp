@@ -7,9 +7,11 @@
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
+#include "platform/KeyMap.h"
 #include "platform/Screen.h"
 #include "platform/Variants.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -47,6 +49,8 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     setWindowTitle(QStringLiteral("Pesquisa"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
+    // Dead keys and input methods commit composed letters through inputMethodEvent.
+    setAttribute(Qt::WA_InputMethodEnabled);
 
     m_rows = new TListaPesquisa(this);
     m_rows->setObjectName(QStringLiteral("lstPesquisa"));
@@ -207,6 +211,19 @@ void TfrmPesquisa::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
     platform::Application::guarded([this, event] { handleKey(event); });
+}
+
+void TfrmPesquisa::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->accept();
+    // Composed letters are entered as typed ones are.
+    const QString text = event->commitString();
+    platform::Application::guarded([this, &text] {
+        for (const QChar c : text) {
+            if (c.isPrint() && platform::toAnsi(c))
+                type(c);
+        }
+    });
 }
 
 void TfrmPesquisa::handleKey(QKeyEvent *event)

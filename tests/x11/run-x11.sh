@@ -1,0 +1,259 @@
+#!/usr/bin/env bash
+# End-to-end sessions on a real X server: starts its own Xvfb (and, with "openbox",
+# that window manager on it), runs the installed demo host on xcb and types through
+# the server's keyboard map with xdotool, on the US and the Brazilian ABNT2 layouts.
+# Usage: run-x11.sh TREE bare|openbox [CASE...]
+set -uo pipefail
+
+tree=$1
+variant=$2
+shift 2
+only=("$@")
+host="$tree/bin/observacao-host"
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+host_pid=""
+
+cleanup() {
+  [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+skip() { echo "SKIP: $*"; exit 77; }
+# Only a machine where Xvfb cannot start skips; a missing driving tool is a fault of
+# the machine's set-up that must show.
+command -v Xvfb >/dev/null || skip "Xvfb is not installed (tools/install-deps.sh installs xvfb)"
+for tool in xdotool setxkbmap xprop $([ "$variant" = openbox ] && echo openbox); do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (tools/install-deps.sh installs it)"; exit 1; }
+done
+[ -x "$host" ] || { echo "FAIL: no installed host at $host"; exit 1; }
+
+# A free display from :50 up; Xvfb writes the number to the descriptor once it listens.
+for n in $(seq 50 99); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  rm -f "$work/displayfd"
+  Xvfb ":$n" -noreset -nolisten tcp -screen 0 1280x1024x24 -displayfd 3 3>"$work/displayfd" \
+    >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 50); do
+    [ -s "$work/displayfd" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -s "$work/displayfd" ]; then
+    export DISPLAY=":$n"
+    break
+  fi
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || skip "Xvfb could not start: $(cat "$work/xvfb.log" 2>/dev/null | tail -3)"
+
+if [ "$variant" = openbox ]; then
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  # openbox owns the screen's manager selection once it runs.
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+fi
+
+unset QT_QPA_PLATFORM QT_IM_MODULE XMODIFIERS
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+failures=0
+passed=0
+window=""
+
+layout() {
+  if [ "$1" = br ]; then setxkbmap -model abnt2 -layout br; else setxkbmap -model pc105 -layout us; fi
+}
+
+# Starts a call and waits until its dialog is mapped and has taken the keyboard.
+start_host() {
+  : >"$work/out"
+  "$host" -platform xcb --json "$@" >"$work/out" 2>"$work/err" &
+  host_pid=$!
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name 'Observa' 2>/dev/null | head -1)
+  [ -n "$window" ] || return 1
+  on_dialog
+}
+
+# Waits (bounded) until a window opened above the dialog has the input focus, or
+# until the dialog has it again, so that keys are not typed into the wrong window
+# on a loaded machine. A wait that runs out leaves the case to fail on its result.
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+above() {
+  local i
+  for i in $(seq 50); do focused || break; sleep 0.1; done
+  sleep 0.2
+}
+on_dialog() {
+  local i
+  for i in $(seq 50); do focused && break; sleep 0.1; done
+  sleep 0.3
+}
+
+# Waits (bounded) for the call to end; prints its JSON line.
+finish_host() {
+  local i
+  for i in $(seq 100); do
+    kill -0 "$host_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$host_pid" 2>/dev/null; then
+    kill "$host_pid" 2>/dev/null
+    wait "$host_pid" 2>/dev/null
+    host_pid=""
+    echo "(the call did not end)"
+    return 1
+  fi
+  wait "$host_pid" 2>/dev/null
+  host_pid=""
+  cat "$work/out"
+}
+
+keys() { xdotool key --delay 120 "$@"; sleep 0.3; }
+
+# Parks the pointer off the dialog, so focus cannot follow it.
+park() { xdotool mousemove 1275 1019; }
+
+# Clicks a point of the dialog given in its own coordinates.
+touch_at() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.3
+}
+
+check() { # name, expected text, actual output
+  if [[ "$3" == *"$2"* ]]; then
+    passed=$((passed + 1))
+    echo "ok   $variant/$1"
+  else
+    failures=$((failures + 1))
+    echo "FAIL $variant/$1"
+    echo "     expected to contain: $2"
+    echo "     got: $3"
+    sed 's/^/     stderr: /' "$work/err" | head -5
+  fi
+}
+
+wanted() {
+  [ ${#only[@]} -eq 0 ] && return 0
+  local c
+  for c in "${only[@]}"; do [ "$c" = "$1" ] && return 0; done
+  return 1
+}
+
+record01='"items":["01","Sem cebola"'
+composed01='" Sem cebola;"]}'
+erro='"result":{"low":0,"high":0,"items":["Erro"]}'
+unknown='"text":"Observação não cadastrado(a)."'
+
+run_case() { # name layout -- steps as a function
+  local name=$1 lay=$2 fn=$3 expected=$4
+  wanted "$name" || return 0
+  layout "$lay"
+  park
+  if ! start_host; then
+    check "$name" "$expected" "(the dialog did not appear) $(cat "$work/err" | head -3)"
+    kill "$host_pid" 2>/dev/null
+    wait "$host_pid" 2>/dev/null
+    host_pid=""
+    return
+  fi
+  "$fn"
+  check "$name" "$expected" "$(finish_host)"
+}
+
+typical() { keys 0 1 Return alt+c; }
+run_case typical us typical "$record01"
+run_case typical-abnt2 br typical "$composed01"
+
+escape() { keys Escape; }
+run_case escape us escape "$erro"
+alt_escape() { keys alt+Escape; }
+run_case alt-escape us alt_escape "$erro"
+
+alt_f4() { keys alt+F4; keys 0 1 Return alt+c; }
+run_case alt-f4 us alt_f4 "$record01"
+
+alt_space() { keys alt+space; keys 0 1 Return alt+c; }
+run_case alt-space us alt_space "$record01"
+
+# Alt+drag must not move the dialog: the code typed after it reaches it where it was.
+alt_drag() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local before="$X,$Y"
+  xdotool mousemove $((X + 300)) $((Y + 100)); sleep 0.2
+  xdotool keydown Alt_L; sleep 0.2
+  xdotool mousedown 1; sleep 0.2
+  local step
+  for step in 1 2 3 4 5 6 7 8; do xdotool mousemove_relative 10 10; sleep 0.05; done
+  xdotool mouseup 1; sleep 0.1
+  xdotool keyup Alt_L; sleep 0.3
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  park
+  if [ "$X,$Y" = "$before" ]; then keys 0 1 Return alt+c; else keys Escape; fi
+}
+run_case alt-drag us alt_drag "$record01"
+
+# Caps Lock on: the letter shortcuts test the key, not the character.
+caps() {
+  keys Caps_Lock
+  keys alt+p; above; keys Escape; on_dialog        # the search opens and is left
+  keys 0 1 Return
+  keys alt+e; above; keys ctrl+Return; on_dialog   # the editor opens and keeps the text
+  keys alt+c
+  keys Caps_Lock
+}
+run_case caps-lock us caps "$composed01"
+
+# The message above the dialog is dismissed by key with the pointer outside; the
+# keyboard must come back to the dialog.
+message_focus() { keys Return; above; keys Return; on_dialog; keys 0 1 Return alt+c; }
+run_case message-focus us message_focus "$record01"
+
+# A composed é is refused by the code field as a typed one is.
+dead_acute_code() { keys dead_acute e 0 1 Return alt+c; }
+run_case dead-acute-code br dead_acute_code "$record01"
+
+# The Ç key of ABNT2 types ç, which the code field accepts: "ç1" is not a known code.
+ccedilla() { keys ccedilla 1 Return; above; keys Return; on_dialog; keys Escape; }
+run_case ccedilla-abnt2 br ccedilla "$unknown"
+
+# Dead keys compose in the editor.
+dead_keys_editor() {
+  keys 0 1 Return alt+e
+  above
+  keys End space N dead_tilde a o space dead_acute e
+  keys ctrl+Return
+  on_dialog
+  keys alt+c
+}
+run_case dead-keys-editor br dead_keys_editor 'Sem cebola; Não é"]}'
+
+# Touching the on-screen keys with the pointer.
+touch_keys() { touch_at 592 229; touch_at 43 229; touch_at 669 337; touch_at 647 445; }
+run_case touch us touch_keys "$record01"
+
+# A call that dies while it holds the keyboard leaves nothing held: the server drops
+# the grab with the client, and the next call takes keys.
+killed_then_typical() {
+  kill -9 "$host_pid"
+  wait "$host_pid" 2>/dev/null
+  start_host || return
+  typical
+}
+run_case killed-call us killed_then_typical "$record01"
+
+echo "$variant: $passed passed, $failures failed"
+[ "$failures" -eq 0 ]
