@@ -30,7 +30,7 @@ public:
         : QDialog(QApplication::activeWindow(), Qt::Dialog | Qt::FramelessWindowHint)
     {
         setObjectName(QStringLiteral("frmMensagem"));
-        setWindowTitle(QStringLiteral("Mensagem"));
+        setWindowTitle(QCoreApplication::translate("host::Mensagem", "Mensagem"));
         setFixedSize(520, 240);
         setFocusPolicy(Qt::StrongFocus);
 
@@ -49,8 +49,8 @@ public:
 
         auto *ok = new TBlendedButton(this);
         ok->setObjectName(QStringLiteral("btnOk"));
-        ok->setText(QStringLiteral("OK"));
-        ok->setAccessibleName(QStringLiteral("OK"));
+        ok->setText(QCoreApplication::translate("host::Mensagem", "OK"));
+        ok->setAccessibleName(ok->text());
         QFont bf(QStringLiteral("Arial"));
         bf.setPixelSize(21);
         ok->setFont(bf);

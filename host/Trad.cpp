@@ -1,5 +1,6 @@
 #include "host/Trad.h"
 
+#include "host/TMessages.h"
 #include "platform/TLabel.h"
 
 #include <QAbstractButton>
@@ -21,10 +22,29 @@ void Trad(QWidget *window)
     window->setWindowTitle(tr(window->windowTitle()));
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
-        if (auto *label = qobject_cast<platform::TLabel *>(child))
+        if (auto *label = qobject_cast<platform::TLabel *>(child)) {
             label->SetCaption(tr(label->Caption()));
-        else if (auto *button = qobject_cast<QAbstractButton *>(child))
-            button->setText(tr(button->text()));
+        } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
+            const QString before = button->text();
+            button->setText(tr(before));
+            // A name taken from the caption follows it; a name of its own is translated itself.
+            const QString name = button->accessibleName();
+            if (!before.isEmpty() && name == before.simplified())
+                button->setAccessibleName(button->text().simplified());
+            else
+                button->setAccessibleName(tr(name));
+        }
+    }
+    // Catalogue lines are translated whole; a translation that lost its key would make
+    // Msg fail, so such a line keeps its source text.
+    const auto catalogues = window->findChildren<TMessages *>();
+    for (TMessages *catalogue : catalogues) {
+        for (QString &line : catalogue->Messages) {
+            const QString translated = tr(line);
+            const qsizetype bar = line.indexOf(u'|');
+            if (bar >= 0 && translated.startsWith(QStringView(line).left(bar + 1)))
+                line = translated;
+        }
     }
 }
 

@@ -3,7 +3,7 @@
 # skipping those already present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
-          libgtest-dev libgmock-dev libbenchmark-dev valgrind libclang-rt-14-dev)
+          qt6-l10n-tools qt6-tools-dev libgtest-dev libgmock-dev libbenchmark-dev valgrind libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

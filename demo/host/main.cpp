@@ -2,6 +2,7 @@
 // learning how to integrate it, and for driving it from scripts.
 
 #include "demo/host/HostSession.h"
+#include "host/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -65,12 +66,22 @@ int main(int argc, char **argv)
     const QCommandLineOption moduleOption(QStringLiteral("module"),
                                           QStringLiteral("Loads the module from PATH instead of ../lib."),
                                           QStringLiteral("PATH"));
-    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption});
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("The windows' language: en, es or pt. Default: pt, the texts "
+                                                       "as written."),
+                                        QStringLiteral("CODE"));
+    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "observacao-host: unexpected argument \"%s\"\n",
                      qUtf8Printable(parser.positionalArguments().first()));
+        return demo::ExitUsage;
+    }
+
+    if (parser.isSet(langOption) && !host::InstallTranslations(parser.value(langOption))) {
+        std::fprintf(stderr, "observacao-host: no translation for language \"%s\" (available: en, es, pt)\n",
+                     qUtf8Printable(parser.value(langOption)));
         return demo::ExitUsage;
     }
 
