@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Shift</source>
-        <translation>Mayús</translation>
+        <translation>May.</translation>
     </message>
     <message>
         <source>Sair</source>
