@@ -20,19 +20,24 @@ void Trad(QWidget *window)
         return QCoreApplication::translate(context.constData(), text.toUtf8().constData());
     };
     window->setWindowTitle(tr(window->windowTitle()));
+    // A name taken from the caption follows it; a name of its own is translated itself.
+    const auto retitle = [&](QWidget *control, const QString &before, const QString &after) {
+        const QString name = control->accessibleName();
+        if (!before.isEmpty() && name == before.simplified())
+            control->setAccessibleName(after.simplified());
+        else
+            control->setAccessibleName(tr(name));
+    };
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
         if (auto *label = qobject_cast<platform::TLabel *>(child)) {
-            label->SetCaption(tr(label->Caption()));
+            const QString before = label->Caption();
+            label->SetCaption(tr(before));
+            retitle(label, before, label->Caption());
         } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
             const QString before = button->text();
             button->setText(tr(before));
-            // A name taken from the caption follows it; a name of its own is translated itself.
-            const QString name = button->accessibleName();
-            if (!before.isEmpty() && name == before.simplified())
-                button->setAccessibleName(button->text().simplified());
-            else
-                button->setAccessibleName(tr(name));
+            retitle(button, before, button->text());
         }
     }
     // Catalogue lines are translated whole; a translation that lost its key would make

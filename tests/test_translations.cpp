@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProcess>
 #include <QSet>
@@ -152,6 +153,7 @@ TEST_F(Translated, TheObservationWindowItsCatalogueAndAccessibleNames)
     EXPECT_EQ(button("sbtPesquisa")->accessibleName(), QStringLiteral("Search Notes"));
     EXPECT_EQ(button("sbtCorrigir")->text(), QStringLiteral("      Clear"));
     EXPECT_EQ(frm.findChild<platform::TLabel *>(QStringLiteral("lblCodigo"))->Caption(), QStringLiteral("Code:"));
+    EXPECT_EQ(frm.findChild<platform::TLabel *>(QStringLiteral("lblCodigo"))->accessibleName(), QStringLiteral("Code:"));
     auto *catalogue = frm.findChild<host::TMessages *>(QStringLiteral("msgPadrao"));
     ASSERT_TRUE(catalogue);
     EXPECT_EQ(catalogue->Msg(QStringLiteral("Cod_Inv")), QStringLiteral("%s not registered."));
@@ -197,7 +199,7 @@ TEST_F(Translated, TheSearchTheEditorAndTheMessageBoxTranslateTheirOwnTexts)
 
     host::TfrmEditaTexto editor(QStringLiteral("x"), host::SearchLook {});
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Editar texto"));
-    EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnShift"))->text(), QStringLiteral("Mayús"));
+    EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnShift"))->text(), QStringLiteral("May."));
     EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnConfirmar"))->text(),
               QStringLiteral("Confirmar"));
 
@@ -217,4 +219,26 @@ TEST_F(Translated, TheSearchTheEditorAndTheMessageBoxTranslateTheirOwnTexts)
                    QString(), QString(), 0, nullptr);
     EXPECT_EQ(title, QStringLiteral("Mensaje"));
     EXPECT_EQ(okText, QStringLiteral("Aceptar/Aceptar"));
+}
+
+TEST_F(Translated, TheSearchAndEditorKeysFitTheirCaptionsInEveryLanguage)
+{
+    host::TClientDataSet list;
+    list.AddFieldDef({QStringLiteral("CDOCORR"), host::FieldType::String, 2});
+    list.AddFieldDef({QStringLiteral("DSOCORR"), host::FieldType::String, 40});
+    list.CreateDataSet();
+    for (const char *lang : {"pt", "en", "es"}) {
+        ASSERT_TRUE(host::InstallTranslations(QString::fromLatin1(lang)));
+        host::TfrmPesquisa search(&list, host::SearchLook {});
+        host::TfrmEditaTexto editor(QString(), host::SearchLook {});
+        for (QDialog *dialog : {static_cast<QDialog *>(&search), static_cast<QDialog *>(&editor)}) {
+            dialog->show();
+            for (auto *key : dialog->findChildren<QAbstractButton *>()) {
+                const int needed = QFontMetrics(key->font()).horizontalAdvance(key->text());
+                // A few pixels for the rounded face's edge.
+                EXPECT_LE(needed, key->width() - 6)
+                    << lang << " " << qPrintable(key->objectName()) << " " << qPrintable(key->text());
+            }
+        }
+    }
 }
