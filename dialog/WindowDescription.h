@@ -55,7 +55,7 @@ struct ControlDesc
 // The window's size and colours.
 constexpr int kClientWidth = 726;
 constexpr int kClientHeight = 480;
-constexpr const char *kWindowCaption = "Observação";
+constexpr const char *kWindowCaption = QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Observação");
 
 // The 52 controls in creation order, which is also stacking order.
 std::span<const ControlDesc> windowControls();

@@ -54,7 +54,7 @@ public:
         , m_mark(markOf(kind))
     {
         setObjectName(QStringLiteral("frmMensagem"));
-        setWindowTitle(QStringLiteral("Mensagem"));
+        setWindowTitle(QCoreApplication::translate("host::Mensagem", "Mensagem"));
         setFixedSize(520, 240);
         setFocusPolicy(Qt::StrongFocus);
 
@@ -73,8 +73,8 @@ public:
 
         auto *ok = new TBlendedButton(this);
         ok->setObjectName(QStringLiteral("btnOk"));
-        ok->setText(QStringLiteral("OK"));
-        ok->setAccessibleName(QStringLiteral("OK"));
+        ok->setText(QCoreApplication::translate("host::Mensagem", "OK"));
+        ok->setAccessibleName(ok->text());
         QFont bf(QStringLiteral("Arial"));
         bf.setPixelSize(21);
         ok->setFont(bf);

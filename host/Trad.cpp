@@ -1,5 +1,6 @@
 #include "host/Trad.h"
 
+#include "host/TMessages.h"
 #include "platform/TLabel.h"
 
 #include <QAbstractButton>
@@ -19,12 +20,36 @@ void Trad(QWidget *window)
         return QCoreApplication::translate(context.constData(), text.toUtf8().constData());
     };
     window->setWindowTitle(tr(window->windowTitle()));
+    // A name taken from the caption follows it; a name of its own is translated itself.
+    const auto retitle = [&](QWidget *control, const QString &before, const QString &after) {
+        const QString name = control->accessibleName();
+        if (!before.isEmpty() && name == before.simplified())
+            control->setAccessibleName(after.simplified());
+        else
+            control->setAccessibleName(tr(name));
+    };
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
-        if (auto *label = qobject_cast<platform::TLabel *>(child))
-            label->SetCaption(tr(label->Caption()));
-        else if (auto *button = qobject_cast<QAbstractButton *>(child))
-            button->setText(tr(button->text()));
+        if (auto *label = qobject_cast<platform::TLabel *>(child)) {
+            const QString before = label->Caption();
+            label->SetCaption(tr(before));
+            retitle(label, before, label->Caption());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(child)) {
+            const QString before = button->text();
+            button->setText(tr(before));
+            retitle(button, before, button->text());
+        }
+    }
+    // Catalogue lines are translated whole; a translation that lost its key would make
+    // Msg fail, so such a line keeps its source text.
+    const auto catalogues = window->findChildren<TMessages *>();
+    for (TMessages *catalogue : catalogues) {
+        for (QString &line : catalogue->Messages) {
+            const QString translated = tr(line);
+            const qsizetype bar = line.indexOf(u'|');
+            if (bar >= 0 && translated.startsWith(QStringView(line).left(bar + 1)))
+                line = translated;
+        }
     }
 }
 

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace host {
 
-// Translates a window's texts (its title and every control's caption) through Qt's
-// translation system, with the window's class name as context. With no translator
-// installed the texts stay as they are.
+// Translates a window's texts (its title, every control's caption and accessible name,
+// and the lines of its message catalogues) through Qt's translation system, with the
+// window's class name as context. With no translator installed the texts stay as they are.
 OBSHOST_EXPORT void Trad(QWidget *window);
 
 } // namespace host

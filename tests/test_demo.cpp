@@ -47,7 +47,8 @@ void ensureInstalled()
     const std::pair<const char *, const char *> files[]
         = {{"/bin/observacao-host", "/bin/observacao-host"},
            {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
-           {"/lib/libobshost.so", "/lib/libobshost.so"}};
+           {"/lib/libobshost.so", "/lib/libobshost.so"},
+           {"/share/observacao/translations/observacao_es.qm", "/share/observacao/translations/observacao_es.qm"}};
     for (const auto &[builtFile, installedFile] : files) {
         const QFileInfo built(build + QLatin1StringView(builtFile));
         const QFileInfo installed(kTree + QLatin1StringView(installedFile));
@@ -236,6 +237,34 @@ TEST_F(DemoHost, TheEditorAndTheSearchAreDrivenByTheirNames)
               std::string(R"({"call":1,"result":)") + kErro
                   + R"(,"messages":[{"text":"Código deve ser informado.","scheme":")" + scheme().toStdString()
                   + R"("}]})");
+}
+
+TEST_F(DemoHost, LangTranslatesTheMessagesAndKeepsTheCaptionVerbatim)
+{
+    const QStringList odd {QStringLiteral("--caption"), QStringLiteral("50% %s %1")};
+    HostRun run = session({QStringLiteral("9 9 Return tap:btnOk Escape")}, odd + QStringList {"--lang", "en"});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral(R"("text":"50% %s %1 not registered.")"))) << lines(run);
+
+    run = session({QStringLiteral("9 9 Return tap:btnOk Escape")}, odd + QStringList {"--lang", "es"});
+    EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral(R"("text":"50% %s %1 no registrado(a).")"))) << lines(run);
+
+    // The search and the editor are reached and left by their keys' names in any language.
+    run = session({QStringLiteral("Alt+E tap:btnSair Alt+P tap:btnSair Alt+C tap:btnOk tap:sbtSair")},
+                  {QStringLiteral("--lang"), QStringLiteral("es")});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral(R"("text":"Debe ingresar un código.")"))) << lines(run);
+
+    run = session({QStringLiteral("Alt+C tap:btnOk tap:sbtSair")}, {QStringLiteral("--lang"), QStringLiteral("pt")});
+    EXPECT_TRUE(run.lines.value(0).contains(QStringLiteral(R"("text":"Código deve ser informado.")"))) << lines(run);
+}
+
+TEST_F(DemoHost, AnUnknownLanguageIsNamedBeforeAnyCall)
+{
+    const HostRun run = session({QStringLiteral("Escape")}, {QStringLiteral("--lang"), QStringLiteral("xx")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.lines.isEmpty()) << lines(run);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral(R"(no translation for language "xx")"))) << qPrintable(run.errors);
 }
 
 TEST_F(DemoHost, AWindowClosedByTheSystemCountsAsLeaving)

@@ -3,7 +3,7 @@
 # skipping those already present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
-          libgtest-dev libgmock-dev libbenchmark-dev valgrind libclang-rt-14-dev
+          qt6-l10n-tools qt6-tools-dev libgtest-dev libgmock-dev libbenchmark-dev valgrind libclang-rt-14-dev
           libxcb1-dev xvfb openbox xdotool x11-xkb-utils x11-utils xkb-data)
 missing=()
 for p in "${packages[@]}"; do

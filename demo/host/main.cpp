@@ -2,6 +2,7 @@
 // learning how to integrate it, and for driving it from scripts.
 
 #include "demo/host/HostSession.h"
+#include "host/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -101,7 +102,11 @@ int main(int argc, char **argv)
     const QCommandLineOption moduleOption(QStringLiteral("module"),
                                           QStringLiteral("Loads the module from PATH instead of ../lib/observacao."),
                                           QStringLiteral("PATH"));
-    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption});
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("The windows' language: en, es or pt. Default: pt, the texts "
+                                                       "as written."),
+                                        QStringLiteral("CODE"));
+    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption});
 
     // The command line is settled before the application object exists: that object needs
     // a display, and help, version and usage errors must work without one.
@@ -130,6 +135,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Calls follow one another with no window in between; that must not end anything.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (parser.isSet(langOption) && !host::InstallTranslations(parser.value(langOption))) {
+        std::fprintf(stderr, "observacao-host: no translation for language \"%s\" (available: en, es, pt)\n",
+                     qUtf8Printable(parser.value(langOption)));
+        return demo::ExitUsage;
+    }
 
     demo::HostOptions options;
     options.modulePath = parser.isSet(moduleOption) ? parser.value(moduleOption) : defaultModulePath();

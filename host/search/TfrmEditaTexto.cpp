@@ -30,7 +30,7 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
     , m_look(look)
 {
     setObjectName(QStringLiteral("frmEditaTexto"));
-    setWindowTitle(QStringLiteral("Editar texto"));
+    setWindowTitle(tr("Editar texto"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
     // Dead keys and input methods commit composed letters through inputMethodEvent.
@@ -38,7 +38,7 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
 
     m_editor = new TAreaTexto(this);
     m_editor->setObjectName(QStringLiteral("txtTexto"));
-    m_editor->setAccessibleName(QStringLiteral("Texto"));
+    m_editor->setAccessibleName(tr("Texto"));
     m_editor->setGeometry(kText);
     m_editor->setText(text);
 
@@ -53,21 +53,21 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, firstColumn[row] + i);
 
     m_keyboard
-        ->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"), 0, 10, 2)
+        ->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)
         ->OnClick
         = [this](QObject *) { m_editor->backspace(); };
-    m_keyboard->addCommand(QStringLiteral("btnShift"), QStringLiteral("Shift"), QStringLiteral("Shift"), 3, 0)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnShift"), tr("Shift"), tr("Shift"), 3, 0)->OnClick
         = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 5, 0, 2)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 5, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QStringLiteral("Espaço"), QStringLiteral("Espaço"), 5, 4, 4)
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 5, 4, 4)
         ->OnClick
         = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 5, 8, 2)
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 5, 8, 2)
         ->OnClick
         = [this](QObject *) { m_editor->clear(); };
     m_keyboard
-        ->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"), QStringLiteral("Confirmar"), 5, 10, 2)
+        ->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 5, 10, 2)
         ->OnClick
         = [this](QObject *) { accept(); };
     m_keyboard->setLook(look);
@@ -162,7 +162,7 @@ void TfrmEditaTexto::paintEvent(QPaintEvent *)
 
 void TfrmEditaTexto::setSubject(const QString &subject)
 {
-    const QString title = subject.isEmpty() ? QStringLiteral("Editar texto") : QStringLiteral("Editar %1").arg(subject);
+    const QString title = subject.isEmpty() ? tr("Editar texto") : tr("Editar %1").arg(subject);
     if (title == windowTitle())
         return;
     setWindowTitle(title);

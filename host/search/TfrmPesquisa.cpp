@@ -46,7 +46,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     , m_look(look)
 {
     setObjectName(QStringLiteral("frmPesquisa"));
-    setWindowTitle(QStringLiteral("Pesquisa"));
+    setWindowTitle(tr("Pesquisa"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
     // Dead keys and input methods commit composed letters through inputMethodEvent.
@@ -54,10 +54,10 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
 
     m_rows = new TListaPesquisa(this);
     m_rows->setObjectName(QStringLiteral("lstPesquisa"));
-    m_rows->setAccessibleName(QStringLiteral("Resultados da pesquisa"));
+    m_rows->setAccessibleName(tr("Resultados da pesquisa"));
     m_rows->setGeometry(kRows);
     m_rows->setHighlightColor(look.highlight, look.highlightText());
-    m_rows->setEmptyText(QStringLiteral("Nenhum registro encontrado."));
+    m_rows->setEmptyText(tr("Nenhum registro encontrado."));
     connect(m_rows, &TListaPesquisa::activated, this, [this] { platform::Application::guarded([this] { choose(); }); });
 
     const auto arrowKey = [this, &look](const QString &name, const QString &caption, const QString &accessible,
@@ -73,8 +73,8 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         look.applyTo(key);
         key->OnClick = [this, delta](QObject *) { m_rows->moveHighlight(delta); };
     };
-    arrowKey(QStringLiteral("btnAcima"), QStringLiteral("▲"), QStringLiteral("Acima"), kUp, -1);
-    arrowKey(QStringLiteral("btnAbaixo"), QStringLiteral("▼"), QStringLiteral("Abaixo"), kDown, 1);
+    arrowKey(QStringLiteral("btnAcima"), QStringLiteral("▲"), tr("Acima"), kUp, -1);
+    arrowKey(QStringLiteral("btnAbaixo"), QStringLiteral("▼"), tr("Abaixo"), kDown, 1);
 
     m_keyboard = new TTecladoTela(12, 4, this);
     m_keyboard->setGeometry(kKeyboard);
@@ -86,19 +86,18 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, first + i);
     }
     m_keyboard
-        ->addCommand(QStringLiteral("btnBackspace"), QStringLiteral("Backspace"), QStringLiteral("Backspace"), 0, 10, 2)
+        ->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)
         ->OnClick
         = [this](QObject *) { removeLast(); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), QStringLiteral("Limpar"), QStringLiteral("Limpar"), 1, 10, 2)
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 1, 10, 2)
         ->OnClick
         = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), QStringLiteral("Espaço"), QStringLiteral("Espaço"), 2, 10, 2)
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 2, 10, 2)
         ->OnClick
         = [this](QObject *) { type(QLatin1Char(' ')); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), QStringLiteral("Sair"), QStringLiteral("Sair"), 3, 0, 2)->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 3, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), QStringLiteral("Confirmar"),
-                                                     QStringLiteral("Confirmar"), 3, 9, 3);
+    TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 3, 9, 3);
     confirm->OnClick = [this](QObject *) { choose(); };
     m_needRows.append(confirm);
     m_keyboard->setLook(look);
@@ -189,7 +188,7 @@ void TfrmPesquisa::loadRows()
 
 void TfrmPesquisa::setSubject(const QString &subject)
 {
-    const QString title = subject.isEmpty() ? QStringLiteral("Pesquisa") : QStringLiteral("Pesquisar %1").arg(subject);
+    const QString title = subject.isEmpty() ? tr("Pesquisa") : tr("Pesquisar %1").arg(subject);
     if (subject == m_subject && title == windowTitle())
         return;
     m_subject = subject;
@@ -283,7 +282,7 @@ void TfrmPesquisa::paintEvent(QPaintEvent *)
     // than half the field from the typed text.
     const QFont labelFont = arial(16, true);
     const QString what
-        = m_subject.isEmpty() ? QStringLiteral("Pesquisar") : QStringLiteral("Pesquisar %1").arg(m_subject);
+        = m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
     const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
