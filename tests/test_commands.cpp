@@ -1,9 +1,9 @@
 // The dialog's commands and the result array they build.
 #include "support/DialogHarness.h"
 
+#include "dialog/ModuleState.h"
 #include "host/TBlendedBitBtn.h"
 #include "host/TMessages.h"
-#include "module/ModuleState.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
 

@@ -3,8 +3,8 @@
 
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
+#include "dialog/ModuleState.h"
 #include "module/Entry.h"
-#include "module/ModuleState.h"
 #include "platform/TLabel.h"
 
 #include <QTimer>
@@ -39,7 +39,7 @@ protected:
         // Bound to the driver, so a wind-up still pending when this call ends dies with it.
         const auto windUp = [&] {
             QTimer::singleShot(0, &driver, [&] {
-                dialog::TfrmObservacaoMod *f = module::frmObservacaoMod;
+                dialog::TfrmObservacaoMod *f = dialog::frmObservacaoMod;
                 if (f && f->isVisible()) {
                     s.stillOpen = true;
                     s.code = f->lblInformacao->Caption();

@@ -1,7 +1,7 @@
 #include "DialogHarness.h"
 
+#include "dialog/ModuleState.h"
 #include "module/Entry.h"
-#include "module/ModuleState.h"
 #include "platform/Application.h"
 
 #include <QDate>
@@ -40,13 +40,13 @@ QVariant DialogHarness::call(host::TClientDataSet *list, const QString &caption,
     // with it instead of running against the next call's window.
     QObject scope;
     QTimer::singleShot(0, &scope, [this, script] {
-        dialog::TfrmObservacaoMod *frm = module::frmObservacaoMod;
+        dialog::TfrmObservacaoMod *frm = dialog::frmObservacaoMod;
         if (!frm)
             return;
         windowTitle = frm->windowTitle();
         if (script)
             script(*frm);
-        if (module::frmObservacaoMod == frm && frm->isVisible()) {
+        if (dialog::frmObservacaoMod == frm && frm->isVisible()) {
             leftOpen = true;
             frm->done(0);
         }
