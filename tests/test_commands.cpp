@@ -1,5 +1,6 @@
 // The dialog's commands and the result array they build.
 #include "support/DialogHarness.h"
+#include "support/Input.h"
 
 #include "dialog/ModuleState.h"
 #include "host/TBlendedBitBtn.h"
@@ -15,26 +16,6 @@ using platform::varIsEmpty;
 using platform::varIsNull;
 
 namespace {
-
-// Touches the on-screen keys for the characters of code.
-void touch(TfrmObservacaoMod &f, const QString &code)
-{
-    for (QChar c : code) {
-        const QString name = c == QChar(0xC7) ? QStringLiteral("sbtCCdil") : QStringLiteral("sbt") + c;
-        auto *key = qobject_cast<host::TBlendedButton *>(f.control(name));
-        ASSERT_NE(key, nullptr) << name.toStdString();
-        key->click();
-    }
-}
-
-QString code(TfrmObservacaoMod &f)
-{
-    return f.lblInformacao->Caption();
-}
-QString desc(TfrmObservacaoMod &f)
-{
-    return f.lblDesc->Caption();
-}
 
 QVariantList items(const QVariant &v)
 {

@@ -42,8 +42,8 @@ protected:
                 dialog::TfrmObservacaoMod *f = dialog::frmObservacaoMod;
                 if (f && f->isVisible()) {
                     s.stillOpen = true;
-                    s.code = f->lblInformacao->Caption();
-                    s.desc = f->lblDesc->Caption();
+                    s.code = code(*f);
+                    s.desc = desc(*f);
                     f->done(0);
                 }
             });

@@ -46,8 +46,8 @@ TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
 
     const QVariant r = h.call(list.get(), QStringLiteral("Adicional"), [&](TfrmObservacaoMod &f) {
         EXPECT_NE(&f, first.data());
-        secondCode = f.lblInformacao->Caption();
-        secondDesc = f.lblDesc->Caption();
+        secondCode = code(f);
+        secondDesc = desc(f);
         f.sbtSair->click();
     });
     EXPECT_EQ(h.windowTitle, QStringLiteral("Adicional"));

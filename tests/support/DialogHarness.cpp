@@ -3,6 +3,7 @@
 #include "dialog/ModuleState.h"
 #include "module/Entry.h"
 #include "platform/Application.h"
+#include "platform/TLabel.h"
 
 #include <QDate>
 #include <QFile>
@@ -124,4 +125,14 @@ QStringList messageTexts(const QVector<host::MensagemArgs> &messages)
     for (const auto &m : messages)
         out << m.texto;
     return out;
+}
+
+QString code(const dialog::TfrmObservacaoMod &f)
+{
+    return f.lblInformacao->Caption();
+}
+
+QString desc(const dialog::TfrmObservacaoMod &f)
+{
+    return f.lblDesc->Caption();
 }
