@@ -1,5 +1,5 @@
 // The dialog's commands and the result array they build.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 #include "support/Input.h"
 
 #include "dialog/ModuleState.h"
@@ -23,12 +23,8 @@ QVariantList items(const QVariant &v)
     return v.toList();
 }
 
-class Commands : public ::testing::Test
+class Commands : public DialogTest
 {
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
-    const QString caption = QStringLiteral("Observação");
 };
 
 TEST_F(Commands, TypicalCallReturnsRecordValuesAndComposedText)

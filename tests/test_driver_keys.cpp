@@ -1,5 +1,5 @@
 // Code entry and the keyboard, driven through the same script driver as the demo host.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
@@ -21,11 +21,9 @@ struct Session
     QString error;
 };
 
-class DrivenKeys : public ::testing::Test
+class DrivenKeys : public DialogTest
 {
 protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
 
     Session drive(const QString &script)
     {

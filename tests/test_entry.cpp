@@ -1,5 +1,5 @@
 // The entry call: window lifetime, display parameters, the error trap, start-up and shut-down.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 
 #include "dialog/ModuleState.h"
 #include "module/Entry.h"
@@ -21,11 +21,8 @@ using dialog::TfrmObservacaoMod;
 
 namespace {
 
-class Entry : public ::testing::Test
+class Entry : public DialogTest
 {
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
 };
 
 TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)

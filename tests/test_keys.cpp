@@ -1,6 +1,6 @@
 // Code entry from the physical keyboard and the on-screen keys, and the key mapping
 // that turns Qt's key events into the codes and characters the handlers test.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 #include "support/Input.h"
 #include "support/PaintCounter.h"
 
@@ -18,15 +18,8 @@ using platform::ShiftState;
 
 namespace {
 
-class Keys : public ::testing::Test
+class Keys : public DialogTest
 {
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
-    QVariant run(const std::function<void(TfrmObservacaoMod &)> &script)
-    {
-        return h.call(list.get(), QStringLiteral("Observação"), script);
-    }
 };
 
 TEST_F(Keys, CodeHoldsTwoAcceptedCharactersAsTyped)
