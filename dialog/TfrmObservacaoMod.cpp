@@ -1,5 +1,7 @@
 #include "dialog/TfrmObservacaoMod.h"
 
+#include "dialog/ModuleState.h"
+#include "dialog/ResultArray.h"
 #include "dialog/WindowDescription.h"
 #include "dialog/resources/Resources.h"
 #include "host/Mensagem.h"
@@ -10,8 +12,6 @@
 #include "host/TMessages.h"
 #include "host/Trad.h"
 #include "host/search/Search.h"
-#include "module/ModuleState.h"
-#include "module/ResultArray.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/FileNames.h"
@@ -184,8 +184,8 @@ void TfrmObservacaoMod::buildControls()
 
 void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString &caption)
 {
-    module::stCaption = caption;
-    module::ClientDataSet = list;
+    stCaption = caption;
+    ClientDataSet = list;
 
     // A station's file may come from a system that ignores case.
     const QString dir = QFileInfo(platform::Application::exeName()).absolutePath();
@@ -216,7 +216,7 @@ void TfrmObservacaoMod::FormActivate(QObject *)
 
 void TfrmObservacaoMod::FormClose(QObject *)
 {
-    module::boCriado = false;
+    boCriado = false;
 }
 
 // ---- code entry ----
@@ -302,14 +302,14 @@ void TfrmObservacaoMod::mostraMensagem(const QString &key, bool withCaption)
 {
     QString text = msgPadrao->Msg(key);
     if (withCaption)
-        text = platform::Format(text, module::stCaption);
+        text = platform::Format(text, stCaption);
     host::Mensagem(text, QString(), QStringLiteral("N"), QStringLiteral("N"), host::tmInformacao, QString(),
                    stIdEsquema, 0, nullptr);
 }
 
 bool TfrmObservacaoMod::normalizaELocaliza()
 {
-    host::TClientDataSet *list = module::ClientDataSet;
+    host::TClientDataSet *list = ClientDataSet;
     lblInformacao->SetCaption(host::Ajusta(lblInformacao->Caption().left(2), 2));
     return list->Locate(list->GetField(0)->FieldName(), lblInformacao->Caption(),
                         host::TClientDataSet::loCaseInsensitive);
@@ -317,7 +317,7 @@ bool TfrmObservacaoMod::normalizaELocaliza()
 
 void TfrmObservacaoMod::mostraRegistro()
 {
-    host::TClientDataSet *list = module::ClientDataSet;
+    host::TClientDataSet *list = ClientDataSet;
     const QString code = list->FieldByName(list->GetField(0)->FieldName())->AsString();
     const QString desc = list->FieldByName(list->GetField(1)->FieldName())->AsString();
     lblInformacao->SetCaption(code + QStringLiteral(" - ") + desc);
@@ -331,7 +331,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
     }
     if (normalizaELocaliza()) {
         mostraRegistro();
-        host::TClientDataSet *list = module::ClientDataSet;
+        host::TClientDataSet *list = ClientDataSet;
         stDescricao = stDescricao + u' ' + list->GetField(1)->AsString() + u';';
         lblDesc->SetCaption(stDescricao);
     } else {
@@ -342,7 +342,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
 
 void TfrmObservacaoMod::sbtPesquisaClick(QObject *)
 {
-    host::TClientDataSet *list = module::ClientDataSet;
+    host::TClientDataSet *list = ClientDataSet;
     // The host must get its list back unfiltered on every path, an error's included.
     struct FilterOff
     {
@@ -376,18 +376,18 @@ void TfrmObservacaoMod::sbtEditaDescClick(QObject *)
 
 void TfrmObservacaoMod::PreencheResultado()
 {
-    host::TClientDataSet *list = module::ClientDataSet;
+    host::TClientDataSet *list = ClientDataSet;
     const int n = list->FieldCount();
-    module::OleResult = platform::varArrayCreate(0, n);
+    OleResult = platform::varArrayCreate(0, n);
     for (int i = 0; i < n; ++i) {
         if (!EmptyString(lblInformacao->Caption()))
-            platform::varArrayPut(module::OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
+            platform::varArrayPut(OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
     }
     // A text even when empty, copied to the heap: the host keeps it after unloading the
     // module, and a caption may still point at a literal in the module's read-only data.
     const QString text = lblDesc->Caption();
-    platform::varArrayPut(module::OleResult, n, QString(text.constData(), text.size()));
-    module::resultadoGravado = true;
+    platform::varArrayPut(OleResult, n, QString(text.constData(), text.size()));
+    resultadoGravado = true;
 }
 
 void TfrmObservacaoMod::spbConfirmarClick(QObject *)
@@ -412,7 +412,7 @@ void TfrmObservacaoMod::spbConfirmarClick(QObject *)
 
 void TfrmObservacaoMod::sbtSairClick(QObject *)
 {
-    module::storeLeftResult();
+    storeLeftResult();
     Close();
 }
 

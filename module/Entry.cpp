@@ -1,10 +1,10 @@
 #include "module/Entry.h"
 
+#include "dialog/ModuleState.h"
+#include "dialog/ResultArray.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/Mensagem.h"
 #include "host/TClientDataSet.h"
-#include "module/ModuleState.h"
-#include "module/ResultArray.h"
 #include "platform/Exception.h"
 #include "platform/Screen.h"
 
@@ -65,7 +65,7 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
     if (!onInterfaceThread())
         return QVariant();
     // A call made while another is in progress must not touch that call's window.
-    if (boCriado) {
+    if (dialog::boCriado) {
         qWarning("ObservacaoMod: a call is already in progress; this call is refused");
         return QVariant();
     }
@@ -75,18 +75,18 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
     try {
         platform::Screen::setCursor(platform::Screen::crHourGlass);
         checkCallable(list);
-        frmObservacaoMod = new dialog::TfrmObservacaoMod(nullptr);
+        dialog::frmObservacaoMod = new dialog::TfrmObservacaoMod(nullptr);
         builtHere = true;
-        frmObservacaoMod->InicializaForm(list, caption);
-        frmObservacaoMod->SetCaption(stCaption);
-        boCriado = true;
-        resultadoGravado = false;
-        centre(frmObservacaoMod);
-        frmObservacaoMod->ShowModal();
+        dialog::frmObservacaoMod->InicializaForm(list, caption);
+        dialog::frmObservacaoMod->SetCaption(dialog::stCaption);
+        dialog::boCriado = true;
+        dialog::resultadoGravado = false;
+        centre(dialog::frmObservacaoMod);
+        dialog::frmObservacaoMod->ShowModal();
         // Closed by the system rather than by Exit or Confirm: the operator left.
-        if (!resultadoGravado)
-            storeLeftResult();
-        result = OleResult;
+        if (!dialog::resultadoGravado)
+            dialog::storeLeftResult();
+        result = dialog::OleResult;
         platform::Screen::setCursor(platform::Screen::crDefault);
     } catch (...) {
         platform::Screen::setCursor(platform::Screen::crDefault);
@@ -94,11 +94,11 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
         showTrappedError(std::current_exception());
     }
 
-    delete frmObservacaoMod;
-    frmObservacaoMod = nullptr;
+    delete dialog::frmObservacaoMod;
+    dialog::frmObservacaoMod = nullptr;
     // A window released without having closed must not lock the module.
     if (builtHere)
-        boCriado = false;
+        dialog::boCriado = false;
     platform::Screen::setCursor(platform::Screen::crDefault);
     return result;
 }
@@ -113,15 +113,15 @@ void unitInitialize()
 {
     if (g_unitStarts++ > 0)
         return;
-    boCriado = false;
+    dialog::boCriado = false;
 }
 
 void unitFinalize()
 {
     if (g_unitStarts == 0 || --g_unitStarts > 0)
         return;
-    OleResult = QVariant();
-    stCaption = QString();
+    dialog::OleResult = QVariant();
+    dialog::stCaption = QString();
 }
 
 const std::array<PackageUnitEntry, 1> kUnits = {{

@@ -24,19 +24,17 @@ if(NOT OBS_SANITIZE)
 endif()
 
 # --help, --version and a bad option need no display: no DISPLAY, no platform chosen.
-if(TARGET observacao-host)
-  add_test(NAME kit.demo_help_without_display
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            $<TARGET_FILE:observacao-host> --help)
-  set_tests_properties(kit.demo_help_without_display PROPERTIES PASS_REGULAR_EXPRESSION "--list <FILE>")
-  add_test(NAME kit.demo_version_without_display
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            $<TARGET_FILE:observacao-host> --version)
-  set_tests_properties(kit.demo_version_without_display PROPERTIES
-    PASS_REGULAR_EXPRESSION "^observacao-host ${PROJECT_VERSION}\n$")
-  # Status 1 (usage) and not an abort: ctest sees a plain failure exit.
-  add_test(NAME kit.demo_bad_option_without_display
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            $<TARGET_FILE:observacao-host> --no-such-option)
-  set_tests_properties(kit.demo_bad_option_without_display PROPERTIES WILL_FAIL ON)
-endif()
+add_test(NAME kit.demo_help_without_display
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+          $<TARGET_FILE:observacao-host> --help)
+set_tests_properties(kit.demo_help_without_display PROPERTIES PASS_REGULAR_EXPRESSION "--list <FILE>")
+add_test(NAME kit.demo_version_without_display
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+          $<TARGET_FILE:observacao-host> --version)
+set_tests_properties(kit.demo_version_without_display PROPERTIES
+  PASS_REGULAR_EXPRESSION "^observacao-host ${PROJECT_VERSION}\n$")
+# Status 1 (usage) and not an abort: ctest sees a plain failure exit.
+add_test(NAME kit.demo_bad_option_without_display
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+          $<TARGET_FILE:observacao-host> --no-such-option)
+set_tests_properties(kit.demo_bad_option_without_display PROPERTIES WILL_FAIL ON)

@@ -1,9 +1,10 @@
 // The dialog's commands and the result array they build.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
+#include "support/Input.h"
 
+#include "dialog/ModuleState.h"
 #include "host/TBlendedBitBtn.h"
 #include "host/TMessages.h"
-#include "module/ModuleState.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
 
@@ -16,38 +17,14 @@ using platform::varIsNull;
 
 namespace {
 
-// Touches the on-screen keys for the characters of code.
-void touch(TfrmObservacaoMod &f, const QString &code)
-{
-    for (QChar c : code) {
-        const QString name = c == QChar(0xC7) ? QStringLiteral("sbtCCdil") : QStringLiteral("sbt") + c;
-        auto *key = qobject_cast<host::TBlendedButton *>(f.control(name));
-        ASSERT_NE(key, nullptr) << name.toStdString();
-        key->click();
-    }
-}
-
-QString code(TfrmObservacaoMod &f)
-{
-    return f.lblInformacao->Caption();
-}
-QString desc(TfrmObservacaoMod &f)
-{
-    return f.lblDesc->Caption();
-}
-
 QVariantList items(const QVariant &v)
 {
     EXPECT_TRUE(platform::varIsArray(v));
     return v.toList();
 }
 
-class Commands : public ::testing::Test
+class Commands : public DialogTest
 {
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
-    const QString caption = QStringLiteral("Observação");
 };
 
 TEST_F(Commands, TypicalCallReturnsRecordValuesAndComposedText)

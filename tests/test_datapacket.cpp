@@ -1,3 +1,5 @@
+#include "support/PacketLoad.h"
+
 #include "host/TClientDataSet.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
@@ -34,18 +36,6 @@ QByteArray packet(const QByteArray &fields, const QByteArray &rows, const QByteA
 
 const QByteArray TwoTextFields = R"(<FIELD attrname="A" fieldtype="string" WIDTH="20"/>)"
                                  R"(<FIELD attrname="B" fieldtype="string" WIDTH="20"/>)";
-
-// The message of the error that loading raises; a load that succeeds fails the test.
-QString loadError(TClientDataSet &table, const QByteArray &bytes)
-{
-    try {
-        table.LoadFromBytes(bytes, QStringLiteral("teste.xml"));
-    } catch (const EDatabaseError &e) {
-        return e.message();
-    }
-    ADD_FAILURE() << "loaded without error: " << bytes.left(300).toStdString();
-    return {};
-}
 
 QStringList column(TClientDataSet &table, const QString &field)
 {
@@ -266,7 +256,7 @@ TEST(DataPacketRead, BadFilesRaiseAMessageNamingTheFileAndTheProblem)
     };
     for (const auto &c : cases) {
         TClientDataSet t;
-        const QString message = loadError(t, c.bytes);
+        const QString message = loadError(t, c.bytes, QStringLiteral("teste.xml"));
         EXPECT_TRUE(message.contains(QStringLiteral("teste.xml"))) << message.toStdString();
         EXPECT_TRUE(message.contains(c.problem))
             << "expected '" << c.problem.toStdString() << "' in: " << message.toStdString();

@@ -1,5 +1,7 @@
 // End-to-end sessions: the installed demo host loads the installed module and is
 // driven by --keys on the offscreen platform, as the README shows.
+#include "support/DemoTree.h"
+
 #include "host/TClientDataSet.h"
 
 #include <QDate>
@@ -13,21 +15,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <utility>
 
 #include <sys/resource.h>
 
-#ifndef OBS_DEMO_TREE
-#define OBS_DEMO_TREE OBS_BINARY_DIR "/demo-tree"
-#endif
-#ifndef OBS_CMAKE_COMMAND
-#define OBS_CMAKE_COMMAND "cmake"
-#endif
-
 namespace {
 
-const QString kTree = QStringLiteral(OBS_DEMO_TREE);
-const QString kHost = kTree + QStringLiteral("/bin/observacao-host");
+const QString kTree = demoTree();
+const QString kHost = demoHost();
 
 struct HostRun
 {
@@ -37,40 +31,10 @@ struct HostRun
     qint64 ms = 0;
 };
 
-// The tree the ctest fixture installs; a test program run on its own installs it when
-// it is missing or older than the build.
-void ensureInstalled()
-{
-    const QString build = QStringLiteral(OBS_BINARY_DIR);
-    bool stale = !QFileInfo::exists(kHost);
-    // Built and installed paths; the plug-in is installed in a folder of its own.
-    const std::pair<const char *, const char *> files[]
-        = {{"/bin/observacao-host", "/bin/observacao-host"},
-           {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
-           {"/lib/libobshost.so", "/lib/libobshost.so"},
-           {"/share/observacao/translations/observacao_es.qm", "/share/observacao/translations/observacao_es.qm"}};
-    for (const auto &[builtFile, installedFile] : files) {
-        const QFileInfo built(build + QLatin1StringView(builtFile));
-        const QFileInfo installed(kTree + QLatin1StringView(installedFile));
-        // Installing keeps the build's times, to the second.
-        if (!installed.exists()
-            || installed.lastModified().toSecsSinceEpoch() < built.lastModified().toSecsSinceEpoch())
-            stale = true;
-    }
-    if (!stale)
-        return;
-    QProcess install;
-    install.setProcessChannelMode(QProcess::MergedChannels);
-    install.start(QStringLiteral(OBS_CMAKE_COMMAND),
-                  {QStringLiteral("--install"), build, QStringLiteral("--prefix"), kTree});
-    ASSERT_TRUE(install.waitForFinished(120000));
-    ASSERT_EQ(install.exitCode(), 0) << install.readAll().constData();
-}
-
 class DemoHost : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { ensureInstalled(); }
+    static void SetUpTestSuite() { ensureDemoTreeInstalled(); }
 
     void SetUp() override
     {

@@ -1,10 +1,10 @@
 // Code entry and the keyboard, driven through the same script driver as the demo host.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
+#include "dialog/ModuleState.h"
 #include "module/Entry.h"
-#include "module/ModuleState.h"
 #include "platform/TLabel.h"
 
 #include <QTimer>
@@ -21,11 +21,9 @@ struct Session
     QString error;
 };
 
-class DrivenKeys : public ::testing::Test
+class DrivenKeys : public DialogTest
 {
 protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
 
     Session drive(const QString &script)
     {
@@ -39,11 +37,11 @@ protected:
         // Bound to the driver, so a wind-up still pending when this call ends dies with it.
         const auto windUp = [&] {
             QTimer::singleShot(0, &driver, [&] {
-                dialog::TfrmObservacaoMod *f = module::frmObservacaoMod;
+                dialog::TfrmObservacaoMod *f = dialog::frmObservacaoMod;
                 if (f && f->isVisible()) {
                     s.stillOpen = true;
-                    s.code = f->lblInformacao->Caption();
-                    s.desc = f->lblDesc->Caption();
+                    s.code = code(*f);
+                    s.desc = desc(*f);
                     f->done(0);
                 }
             });

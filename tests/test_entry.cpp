@@ -1,8 +1,8 @@
 // The entry call: window lifetime, display parameters, the error trap, start-up and shut-down.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
 
+#include "dialog/ModuleState.h"
 #include "module/Entry.h"
-#include "module/ModuleState.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/FileNames.h"
@@ -21,11 +21,8 @@ using dialog::TfrmObservacaoMod;
 
 namespace {
 
-class Entry : public ::testing::Test
+class Entry : public DialogTest
 {
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
 };
 
 TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
@@ -35,19 +32,19 @@ TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
     h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
         first = &f;
         firstTitle = f.windowTitle();
-        EXPECT_TRUE(module::boCriado);
+        EXPECT_TRUE(dialog::boCriado);
         EXPECT_TRUE(f.isModal());
         f.sbtSair->click();
     });
     EXPECT_TRUE(first.isNull()); // released
-    EXPECT_EQ(module::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(module::boCriado);
+    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(dialog::boCriado);
     EXPECT_EQ(firstTitle, QStringLiteral("Observação"));
 
     const QVariant r = h.call(list.get(), QStringLiteral("Adicional"), [&](TfrmObservacaoMod &f) {
         EXPECT_NE(&f, first.data());
-        secondCode = f.lblInformacao->Caption();
-        secondDesc = f.lblDesc->Caption();
+        secondCode = code(f);
+        secondDesc = desc(f);
         f.sbtSair->click();
     });
     EXPECT_EQ(h.windowTitle, QStringLiteral("Adicional"));
@@ -101,8 +98,8 @@ TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
     EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
     EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("INCOR2")));
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
-    EXPECT_EQ(module::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(module::boCriado);
+    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(dialog::boCriado);
 
     h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5));
     const QVariant again
@@ -136,7 +133,7 @@ TEST_F(Entry, ExceptionFromTheMessageInsideTheTrapDoesNotEscape)
     host::SetMensagemHandler([](const host::MensagemArgs &) { throw std::runtime_error("box failed"); });
     const QVariant r = module::observacaoMod(nullptr, QStringLiteral("Observação"));
     EXPECT_FALSE(r.isValid());
-    EXPECT_EQ(module::frmObservacaoMod, nullptr);
+    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
 }
 
 // A translator that fails while the window is being built.
@@ -161,7 +158,7 @@ TEST_F(Entry, AnyExceptionIsTrappedNotOnlyThePlatformFamily)
     EXPECT_FALSE(r.isValid());
     ASSERT_EQ(h.messages.size(), 1);
     EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
-    EXPECT_FALSE(module::boCriado);
+    EXPECT_FALSE(dialog::boCriado);
 }
 
 TEST_F(Entry, WindowClosedBySystemReturnsErroNotAnEarlierResult)
@@ -183,7 +180,7 @@ TEST_F(Entry, CallMadeWhileAnotherIsInProgressIsRefused)
     const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
         window = &f;
         nested = module::observacaoMod(list.get(), QStringLiteral("Outra"));
-        EXPECT_EQ(module::frmObservacaoMod, &f);
+        EXPECT_EQ(dialog::frmObservacaoMod, &f);
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Observação"));
         f.sbtSair->click();
     });
@@ -196,13 +193,13 @@ TEST_F(Entry, FinalizeEmptiesResultAndCaptionAndStartUpIsCounted)
     module::initializePackage();
     module::initializePackage();
     h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
-    EXPECT_TRUE(module::OleResult.isValid());
+    EXPECT_TRUE(dialog::OleResult.isValid());
     module::finalizePackage(); // balances the second start-up only
-    EXPECT_TRUE(module::OleResult.isValid());
-    EXPECT_EQ(module::stCaption, QStringLiteral("Observação"));
+    EXPECT_TRUE(dialog::OleResult.isValid());
+    EXPECT_EQ(dialog::stCaption, QStringLiteral("Observação"));
     module::finalizePackage();
-    EXPECT_FALSE(module::OleResult.isValid());
-    EXPECT_TRUE(module::stCaption.isEmpty());
+    EXPECT_FALSE(dialog::OleResult.isValid());
+    EXPECT_TRUE(dialog::stCaption.isEmpty());
 
     const PackageInfoTable *table = module::packageInfoTable();
     ASSERT_NE(table, nullptr);
@@ -335,8 +332,8 @@ TEST_F(Entry, CallFromAnotherThreadTouchesNothingOfTheInterface)
     EXPECT_FALSE(r.isValid());
     EXPECT_EQ(pointer, platform::Screen::crHourGlass);
     EXPECT_TRUE(h.messages.isEmpty()) << messageTexts(h.messages).join(u'|').toStdString();
-    EXPECT_EQ(module::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(module::boCriado);
+    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
+    EXPECT_FALSE(dialog::boCriado);
 }
 
 } // namespace
@@ -351,5 +348,6 @@ TEST_F(Entry, AParameterFileFarLargerThanOneRecordIsRefusedUnread)
     EXPECT_FALSE(r.isValid());
     ASSERT_EQ(h.messages.size(), 1);
     EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("PARAMETROSLUM.CDS"))) << qPrintable(h.messages[0].texto);
-    EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("limite de 1048576 bytes"))) << qPrintable(h.messages[0].texto);
+    EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("limite de 1048576 bytes")))
+        << qPrintable(h.messages[0].texto);
 }

@@ -4,8 +4,8 @@
 // without an install.
 #include "support/DialogHarness.h"
 
+#include "dialog/ModuleState.h"
 #include "host/Mensagem.h"
-#include "module/ModuleState.h"
 #include "module/ObservacaoMod.h"
 #include "platform/TLabel.h"
 

@@ -1,6 +1,8 @@
 // Code entry from the physical keyboard and the on-screen keys, and the key mapping
 // that turns Qt's key events into the codes and characters the handlers test.
-#include "support/DialogHarness.h"
+#include "support/DialogTest.h"
+#include "support/Input.h"
+#include "support/PaintCounter.h"
 
 #include "host/TBlendedBitBtn.h"
 #include "platform/KeyMap.h"
@@ -16,66 +18,8 @@ using platform::ShiftState;
 
 namespace {
 
-// Sends a key as the system would: press (with its text) and release.
-void press(QWidget &w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString &text = QString())
+class Keys : public DialogTest
 {
-    QKeyEvent down(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(&w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
-    QApplication::sendEvent(&w, &up);
-}
-
-void type(QWidget &w, QChar c)
-{
-    int key = c.toUpper().unicode();
-    if (c == u'-')
-        key = Qt::Key_Minus;
-    else if (c == u' ')
-        key = Qt::Key_Space;
-    const Qt::KeyboardModifiers mods = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
-    press(w, key, mods, QString(c));
-}
-
-void type(QWidget &w, const QString &text)
-{
-    for (QChar c : text)
-        type(w, c);
-}
-
-void tap(TfrmObservacaoMod &f, const char *name)
-{
-    QWidget *key = f.control(QString::fromUtf8(name));
-    ASSERT_NE(key, nullptr) << name;
-    QTest::mouseClick(key, Qt::LeftButton, Qt::NoModifier, key->rect().center());
-}
-
-QString code(TfrmObservacaoMod &f)
-{
-    return f.lblInformacao->Caption();
-}
-
-// Counts the window's own paint events.
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
-class Keys : public ::testing::Test
-{
-protected:
-    DialogHarness h;
-    std::unique_ptr<host::TClientDataSet> list = makeObservationList();
-    QVariant run(const std::function<void(TfrmObservacaoMod &)> &script)
-    {
-        return h.call(list.get(), QStringLiteral("Observação"), script);
-    }
 };
 
 TEST_F(Keys, CodeHoldsTwoAcceptedCharactersAsTyped)
@@ -88,9 +32,9 @@ TEST_F(Keys, CodeHoldsTwoAcceptedCharactersAsTyped)
         type(f, u'a');
         small = code(f);
         press(f, Qt::Key_Delete);
-        tap(f, "sbtA");
-        tap(f, "sbt0");
-        tap(f, "sbt9");
+        tap(&f, "sbtA");
+        tap(&f, "sbt0");
+        tap(&f, "sbt9");
         touched = code(f);
     });
     EXPECT_EQ(afterThree, QStringLiteral("12"));
@@ -104,8 +48,7 @@ TEST_F(Keys, CharactersOutsideTheSetChangeNothingButRepaint)
     int paintsForRejected = 0, paintsForCcedilla = 0;
     run([&](TfrmObservacaoMod &f) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-        PaintCounter counter;
-        f.installEventFilter(&counter);
+        PaintCounter counter(&f);
         press(f, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
         press(f, Qt::Key_Minus, Qt::NoModifier, QStringLiteral("-"));
         press(f, Qt::Key_Period, Qt::NoModifier, QStringLiteral("."));
@@ -113,7 +56,6 @@ TEST_F(Keys, CharactersOutsideTheSetChangeNothingButRepaint)
         counter.count = 0;
         f.sbtCCdilClick(f.sbtCCdil); // on-screen "Ç" does not go through the key-press path
         paintsForCcedilla = counter.count;
-        f.removeEventFilter(&counter);
         after = code(f);
     });
     EXPECT_GE(paintsForRejected, 3);
@@ -125,19 +67,19 @@ TEST_F(Keys, CedillaAndSpaceKeysRespectTheLimit)
 {
     QString once, twice, typed, spaced;
     run([&](TfrmObservacaoMod &f) {
-        tap(f, "sbt7");
-        tap(f, "sbtCCdil");
+        tap(&f, "sbt7");
+        tap(&f, "sbtCCdil");
         once = code(f);
-        tap(f, "sbtCCdil");
+        tap(&f, "sbtCCdil");
         twice = code(f);
         press(f, Qt::Key_Delete);
         press(f, Qt::Key_Ccedilla, Qt::NoModifier, QStringLiteral("ç"));
         press(f, Qt::Key_Ccedilla, Qt::ShiftModifier, QStringLiteral("Ç"));
         typed = code(f);
         press(f, Qt::Key_Delete);
-        tap(f, "sbtEspaco");
+        tap(&f, "sbtEspaco");
         type(f, u' ');
-        tap(f, "sbtEspaco");
+        tap(&f, "sbtEspaco");
         spaced = code(f);
     });
     EXPECT_EQ(once, QStringLiteral("7Ç"));
@@ -156,11 +98,11 @@ TEST_F(Keys, BackspaceCutsAfterTheFirstCharacterOfALocatedCode)
         steps << code(f);
         press(f, Qt::Key_Backspace);
         steps << code(f);
-        tap(f, "spdBackSpace");
+        tap(&f, "spdBackSpace");
         steps << code(f);
         press(f, Qt::Key_Backspace);
         steps << code(f);
-        descAfter = f.lblDesc->Caption();
+        descAfter = desc(f);
     });
     EXPECT_EQ(steps, (QStringList {QStringLiteral("01 - Sem cebola"), QStringLiteral("0"), QString(), QString()}));
     EXPECT_EQ(descAfter, QStringLiteral(" Sem cebola;"));
@@ -173,9 +115,9 @@ TEST_F(Keys, AfterALookupTypingIsSwallowedUntilTheFieldIsShortened)
         type(f, QStringLiteral("02"));
         press(f, Qt::Key_Enter, Qt::KeypadModifier);
         type(f, QStringLiteral("7 "));
-        tap(f, "sbt5");
-        tap(f, "sbtCCdil");
-        tap(f, "sbtEspaco");
+        tap(&f, "sbt5");
+        tap(&f, "sbtCCdil");
+        tap(&f, "sbtEspaco");
         afterTyping = code(f);
         press(f, Qt::Key_Delete);
         type(f, u'5');

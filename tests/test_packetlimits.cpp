@@ -1,5 +1,7 @@
 // The data packet reader under hostile files: size, depth, mixed encodings, control
 // characters, and text cut into pieces at awkward places.
+#include "support/PacketLoad.h"
+
 #include "host/TClientDataSet.h"
 #include "platform/Exception.h"
 
@@ -22,17 +24,6 @@ QByteArray packet(const QByteArray &rows, const QByteArray &declaration = R"(<?x
     return declaration + R"(<DATAPACKET Version="2.0"><METADATA><FIELDS>)"
         + R"(<FIELD attrname="A" fieldtype="string" WIDTH="200"/></FIELDS>)" + metadataExtra
         + "<PARAMS/></METADATA><ROWDATA>" + rows + "</ROWDATA></DATAPACKET>";
-}
-
-QString loadError(TClientDataSet &table, const QByteArray &bytes)
-{
-    try {
-        table.LoadFromBytes(bytes, QStringLiteral("lista.xml"));
-    } catch (const EDatabaseError &e) {
-        return e.message();
-    }
-    ADD_FAILURE() << "loaded without error: " << bytes.left(200).toStdString();
-    return {};
 }
 
 QString firstValue(const QByteArray &bytes)

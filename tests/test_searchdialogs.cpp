@@ -1,3 +1,5 @@
+#include "support/Input.h"
+
 #include "host/TBlendedButton.h"
 #include "host/TClientDataSet.h"
 #include "host/search/Search.h"
@@ -50,19 +52,6 @@ private:
     QObject m_context; // ends the timers with the test
 };
 
-TBlendedButton *key(QWidget *dialog, const QString &name)
-{
-    auto *button = dialog->findChild<TBlendedButton *>(name);
-    EXPECT_NE(button, nullptr) << name.toStdString();
-    return button;
-}
-
-void tap(QWidget *dialog, const QString &name)
-{
-    if (TBlendedButton *button = key(dialog, name))
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // The on-screen key of a character, found as an operator finds it: by its caption.
 void tapCharacter(QWidget *dialog, QChar c)
 {
@@ -72,13 +61,6 @@ void tapCharacter(QWidget *dialog, QChar c)
             return;
         }
     ADD_FAILURE() << "no key for " << QString(c).toStdString();
-}
-
-// Typed text that Qt's key-name mapping does not know (accented letters).
-void typeText(QWidget *w, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 QStringList codes(const TfrmPesquisa *dialog)

@@ -1,8 +1,9 @@
 #include "DialogHarness.h"
 
+#include "dialog/ModuleState.h"
 #include "module/Entry.h"
-#include "module/ModuleState.h"
 #include "platform/Application.h"
+#include "platform/TLabel.h"
 
 #include <QDate>
 #include <QFile>
@@ -40,13 +41,13 @@ QVariant DialogHarness::call(host::TClientDataSet *list, const QString &caption,
     // with it instead of running against the next call's window.
     QObject scope;
     QTimer::singleShot(0, &scope, [this, script] {
-        dialog::TfrmObservacaoMod *frm = module::frmObservacaoMod;
+        dialog::TfrmObservacaoMod *frm = dialog::frmObservacaoMod;
         if (!frm)
             return;
         windowTitle = frm->windowTitle();
         if (script)
             script(*frm);
-        if (module::frmObservacaoMod == frm && frm->isVisible()) {
+        if (dialog::frmObservacaoMod == frm && frm->isVisible()) {
             leftOpen = true;
             frm->done(0);
         }
@@ -124,4 +125,14 @@ QStringList messageTexts(const QVector<host::MensagemArgs> &messages)
     for (const auto &m : messages)
         out << m.texto;
     return out;
+}
+
+QString code(const dialog::TfrmObservacaoMod &f)
+{
+    return f.lblInformacao->Caption();
+}
+
+QString desc(const dialog::TfrmObservacaoMod &f)
+{
+    return f.lblDesc->Caption();
 }

@@ -55,6 +55,10 @@ private:
     host::EditaTextoProc m_savedEdita;
 };
 
+// The observation window's code and description fields, as the operator sees them.
+QString code(const dialog::TfrmObservacaoMod &f);
+QString desc(const dialog::TfrmObservacaoMod &f);
+
 // A realistic observation list: code, description, DSOCORR, then an integer, money,
 // a date and a boolean; some nulls.
 std::unique_ptr<host::TClientDataSet> makeObservationList();

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace module {
+namespace dialog {
 
 // Stores the Left layout of the result array into OleResult: bounds 0..0, element 0
 // the text "Erro". The Chosen layout is built by the confirm command itself.
 void storeLeftResult();
 
-} // namespace module
+} // namespace dialog

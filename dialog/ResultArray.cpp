@@ -1,9 +1,9 @@
-#include "module/ResultArray.h"
+#include "dialog/ResultArray.h"
 
-#include "module/ModuleState.h"
+#include "dialog/ModuleState.h"
 #include "platform/Variants.h"
 
-namespace module {
+namespace dialog {
 
 void storeLeftResult()
 {
@@ -13,4 +13,4 @@ void storeLeftResult()
     resultadoGravado = true;
 }
 
-} // namespace module
+} // namespace dialog

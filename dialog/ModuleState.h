@@ -7,15 +7,14 @@ namespace host {
 class TClientDataSet;
 }
 
+// State of the call in progress, one copy per loaded module. It lives with the window
+// because the window's commands write it; the entry above only reads and resets it.
+// Hosts reach it only through the module's entry points.
 namespace dialog {
+
 class TfrmObservacaoMod;
-}
 
-// State that the entry and the dialog share, one copy per loaded module. Kept inside
-// the module: hosts reach the module only through its entry points.
-namespace module {
-
-extern dialog::TfrmObservacaoMod *frmObservacaoMod; // the window of the call in progress
+extern TfrmObservacaoMod *frmObservacaoMod; // the window of the call in progress
 extern QString stCaption; // caption of the last call
 extern host::TClientDataSet *ClientDataSet; // the caller's list, borrowed
 extern QVariant OleResult; // result array of the last command
@@ -25,4 +24,4 @@ extern bool boCriado; // a window is built for this call
 // any other way leaves it false and the entry answers "Erro".
 extern bool resultadoGravado;
 
-} // namespace module
+} // namespace dialog

@@ -1,12 +1,12 @@
-#include "module/ModuleState.h"
+#include "dialog/ModuleState.h"
 
-namespace module {
+namespace dialog {
 
-dialog::TfrmObservacaoMod *frmObservacaoMod = nullptr;
+TfrmObservacaoMod *frmObservacaoMod = nullptr;
 QString stCaption;
 host::TClientDataSet *ClientDataSet = nullptr;
 QVariant OleResult;
 bool boCriado = false;
 bool resultadoGravado = false;
 
-} // namespace module
+} // namespace dialog
