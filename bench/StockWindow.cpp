@@ -8,7 +8,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace bench {
@@ -53,7 +52,7 @@ StockWindow::StockWindow()
             auto *button = new QPushButton(QString::fromUtf8(d.caption), this);
             button->setFocusPolicy(Qt::NoFocus);
             if (d.glyph)
-                button->setIcon(QIcon(QPixmap::fromImage(resources::glyph(d.glyph))));
+                button->setIcon(QIcon(resources::glyphPath(d.glyph)));
             control = button;
             break;
         }
