@@ -16,10 +16,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // A child started to time a fresh process's first frame.
-    if (const QByteArray side = qgetenv(bench::kFirstFrameChildVariable); !side.isEmpty())
-        return bench::runFirstFrameChild(side, qEnvironmentVariableIntValue("OBS_BENCH_CALLS") > 0
-                                                   ? qEnvironmentVariableIntValue("OBS_BENCH_CALLS")
-                                                   : 1);
+    if (const QByteArray side = qgetenv(bench::kFirstFrameChildVariable); !side.isEmpty()) {
+        const int calls = qEnvironmentVariableIntValue("OBS_BENCH_CALLS");
+        return bench::runFirstFrameChild(side, calls > 0 ? calls : 1);
+    }
 
     // Defaults first: flags given on the command line come later and win.
     std::vector<char *> args {argv[0]};

@@ -73,8 +73,7 @@ void fresh(benchmark::State &state, const char *side)
         }
         state.SetIterationTime(double(ns) / 1e9);
     }
-    state.counters["process_ms"]
-        = benchmark::Counter(processSeconds * 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["process_ms"] = benchmark::Counter(processSeconds * 1e3, benchmark::Counter::kAvgIterations);
 }
 
 void freshModule(benchmark::State &state)
@@ -91,7 +90,13 @@ void freshStock(benchmark::State &state)
 
 BENCHMARK(warmModule)->Name("first_frame/module")->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(warmStock)->Name("first_frame/stock_dialog")->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(freshModule)->Name("first_frame_fresh/module")->UseManualTime()->Iterations(10)->Unit(
-    benchmark::kMillisecond);
-BENCHMARK(freshStock)->Name("first_frame_fresh/stock_dialog")->UseManualTime()->Iterations(10)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(freshModule)
+    ->Name("first_frame_fresh/module")
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(freshStock)
+    ->Name("first_frame_fresh/stock_dialog")
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
