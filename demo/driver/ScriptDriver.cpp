@@ -123,7 +123,9 @@ void ScriptDriver::post()
         return;
     m_posted = true;
     // Queued, so that the step runs from the event loop of whatever window is open then.
-    QMetaObject::invokeMethod(this, &ScriptDriver::runNext, Qt::QueuedConnection);
+    // The call's slot object belongs to Qt once posted.
+    QMetaObject::invokeMethod(this, &ScriptDriver::runNext, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+                              Qt::QueuedConnection);
 }
 
 void ScriptDriver::wait()
