@@ -307,3 +307,30 @@ TEST(ScriptDelivery, AWindowThatIsNeverActivatedStillGetsItsSteps)
     EXPECT_FALSE(aboveWasActive);
     EXPECT_TRUE(driver->isFinished());
 }
+
+TEST(ScriptDelivery, AStepHeldForABusyHandlerIsNotLookedAtUntilItReturns)
+{
+    // While the handler runs the event loop, the next step waits without timers or
+    // queued calls; it goes once the handler has returned.
+    RecordingForm form;
+    int wakesWhileBusy = -1;
+    form.addKey(QStringLiteral("btnLento"), [&] {
+        form.log << QStringLiteral("início");
+        // Let the step posted before this delivery come round and be held back.
+        QCoreApplication::processEvents();
+        WakeCounter counter;
+        for (int i = 0; i < 5; ++i) {
+            QThread::msleep(15);
+            QCoreApplication::processEvents();
+        }
+        wakesWhileBusy = counter.wakes;
+        form.log << QStringLiteral("fim");
+    });
+    auto driver = driverFor("tap:btnLento 7 close");
+    runModal(*driver, form);
+    EXPECT_EQ(wakesWhileBusy, 0);
+    const QStringList expected {QStringLiteral("início"), QStringLiteral("fim"), QStringLiteral("down 55 0"),
+                                QStringLiteral("press 55")};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_TRUE(driver->isFinished());
+}
