@@ -1,5 +1,6 @@
 // Runs every benchmark with its baseline in one process, repetitions interleaved at
 // random so that a slow spell of the machine falls on both sides, then prints the ratios.
+#include "FirstFrame.h"
 #include "Machine.h"
 #include "RatioReporter.h"
 
@@ -14,6 +15,11 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A child started to time a fresh process's first frame.
+    if (const QByteArray side = qgetenv(bench::kFirstFrameChildVariable); !side.isEmpty()) {
+        const int calls = qEnvironmentVariableIntValue("OBS_BENCH_CALLS");
+        return bench::runFirstFrameChild(side, calls > 0 ? calls : 1);
+    }
 
     // Defaults first: flags given on the command line come later and win.
     std::vector<char *> args {argv[0]};

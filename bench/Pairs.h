@@ -10,7 +10,7 @@ struct Pair
     const char *title;
     const char *ours; // benchmark names, as registered
     const char *baseline;
-    double goal; // ours / baseline at most
+    double goal; // ours / baseline at most; 0 where the pair is shown without a goal
 };
 
 std::span<const Pair> pairs();

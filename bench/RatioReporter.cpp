@@ -74,7 +74,10 @@ void RatioReporter::printTable(std::ostream &out, const std::string &machine) co
         const auto ours = m_times.find(p.ours);
         const auto base = m_times.find(p.baseline);
         char goal[16];
-        std::snprintf(goal, sizeof goal, "<= %.1f", p.goal);
+        if (p.goal > 0)
+            std::snprintf(goal, sizeof goal, "<= %.1f", p.goal);
+        else
+            std::snprintf(goal, sizeof goal, "none");
         if (ours == m_times.end() || base == m_times.end()) {
             out << "| " << p.title << " | not run | | | " << goal << " | |\n";
             continue;
@@ -85,7 +88,7 @@ void RatioReporter::printTable(std::ostream &out, const std::string &machine) co
         std::snprintf(ratio, sizeof ratio, "%.2f", b > 0 ? o / b : 0.0);
         std::snprintf(cpuRatio, sizeof cpuRatio, "%.2f", bc > 0 ? oc / bc : 0.0);
         out << "| " << p.title << " | " << shownTime(o) << " | " << shownTime(b) << " | " << ratio
-            << (b > 0 && o / b > p.goal ? " (over)" : "") << " | " << goal << " | " << cpuRatio << " |\n";
+            << (p.goal > 0 && b > 0 && o / b > p.goal ? " (over)" : "") << " | " << goal << " | " << cpuRatio << " |\n";
     }
 }
 

@@ -1,61 +1,26 @@
 // A whole call through the plug-in, loaded once as a host loads it: build, show, leave
 // with a posted Escape, release. Beside it a bare frameless QDialog with as many plain
-// children, shown modally and closed the same way.
+// children, shown modally and closed the same way, and the window built from Qt's stock
+// widgets, shown and closed the same way.
 #include "HostSetup.h"
 #include "PaintCounter.h"
+#include "Plugin.h"
+#include "StockWindow.h"
 
 #include "dialog/WindowDescription.h"
 #include "host/TClientDataSet.h"
-#include "module/ObservacaoMod.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLibrary>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-struct Plugin
-{
-    ObservacaoModFunc observacaoMod = nullptr;
-    QString error;
-};
-
-const Plugin &plugin()
-{
-    static const Plugin loaded = [] {
-        Plugin p;
-        static QLibrary library(qEnvironmentVariable("OBS_PLUGIN", QStringLiteral(OBS_PLUGIN_FILE)));
-        if (!library.load()) {
-            p.error = library.errorString();
-            return p;
-        }
-        const auto initialize = reinterpret_cast<InitializeFunc>(library.resolve("Initialize"));
-        p.observacaoMod = reinterpret_cast<ObservacaoModFunc>(library.resolve("ObservacaoMod"));
-        if (!initialize || !p.observacaoMod) {
-            p.error = QStringLiteral("the plug-in lacks its entry points");
-            p.observacaoMod = nullptr;
-            return p;
-        }
-        initialize();
-        return p;
-    }();
-    return loaded;
-}
-
-// Posts Escape to the modal window once the event loop runs, as a key the operator
-// pressed would arrive.
-void leaveWithEscapeOnceShown()
-{
-    QTimer::singleShot(0, [] {
-        if (QWidget *window = QApplication::activeModalWidget())
-            QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-        else
-            leaveWithEscapeOnceShown();
-    });
-}
+using bench::leaveWithEscapeOnceShown;
+using bench::Plugin;
+using bench::plugin;
 
 void moduleCall(benchmark::State &state)
 {
@@ -97,7 +62,20 @@ void bareDialog(benchmark::State &state)
     state.counters["paints"] = benchmark::Counter(double(paints.count()), benchmark::Counter::kAvgIterations);
 }
 
+void stockDialog(benchmark::State &state)
+{
+    bench::PaintCounter paints;
+    for (auto _ : state) {
+        auto *window = new bench::StockWindow;
+        leaveWithEscapeOnceShown();
+        window->exec();
+        delete window;
+    }
+    state.counters["paints"] = benchmark::Counter(double(paints.count()), benchmark::Counter::kAvgIterations);
+}
+
 } // namespace
 
 BENCHMARK(moduleCall)->Name("call/module")->Unit(benchmark::kMicrosecond);
 BENCHMARK(bareDialog)->Name("call/bare_dialog")->Unit(benchmark::kMicrosecond);
+BENCHMARK(stockDialog)->Name("call/stock_dialog")->Unit(benchmark::kMicrosecond);

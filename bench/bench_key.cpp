@@ -1,9 +1,11 @@
 // One physical key press, as the window system delivers it, through the observation
 // window's key path with the repaint it causes; beside it the same keys into a QLineEdit
-// in a window of the same size. Keys alternate between "1" and Backspace, so the text
-// stays the same from one press to the next.
+// in a window of the same size, and into the window built from Qt's stock widgets, which
+// repaints as a whole on every key as the observation window does. Keys alternate
+// between "1" and Backspace, so the text stays the same from one press to the next.
 #include "HostSetup.h"
 #include "PaintCounter.h"
+#include "StockWindow.h"
 
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
@@ -125,9 +127,16 @@ void lineEditKey(benchmark::State &state)
         state, window, [&] { return edit->text(); }, [&] { edit->end(false); });
 }
 
+void stockKey(benchmark::State &state)
+{
+    bench::StockWindow window;
+    keys(state, window, [&] { return window.code(); });
+}
+
 } // namespace
 
 BENCHMARK(windowKey)->Name("key_press/window")->Unit(benchmark::kMicrosecond);
 BENCHMARK(windowKeyLongDescription)->Name("key_press/window_1MB_description")->Unit(benchmark::kMicrosecond);
 BENCHMARK(windowKeyFullDescription)->Name("key_press/window_full_description")->Unit(benchmark::kMicrosecond);
 BENCHMARK(lineEditKey)->Name("key_press/QLineEdit")->Unit(benchmark::kMicrosecond);
+BENCHMARK(stockKey)->Name("key_press/stock_dialog")->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -216,4 +217,120 @@ TEST(ScriptDelivery, ShotSavesAPictureOfTheActiveWindow)
     runModal(*failing, second);
     ASSERT_EQ(failed.count(), 1);
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("/nonexistent-dir/janela.png")));
+}
+
+namespace {
+
+// Counts the events that make something run later: timers and queued calls.
+class WakeCounter : public QObject
+{
+public:
+    int wakes = 0;
+
+    WakeCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~WakeCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer || event->type() == QEvent::MetaCall)
+            ++wakes;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+TEST(ScriptDelivery, AScriptStartedBeforeAnyWindowWaitsForOneAndKeepsItsOrder)
+{
+    auto driver = driverFor("0 tap:btnAbre Escape 7 close");
+    QSignalSpy finished(driver.get(), &ScriptDriver::finished);
+    driver->start();
+    QCoreApplication::processEvents();
+
+    // With no window the script waits without looking again and again: nothing is
+    // scheduled until a window changes.
+    {
+        WakeCounter counter;
+        for (int i = 0; i < 5; ++i) {
+            QThread::msleep(15);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(counter.wakes, 0);
+    }
+    EXPECT_EQ(driver->remainingSteps(), 5);
+    EXPECT_FALSE(driver->isFinished());
+
+    RecordingForm form;
+    form.addKey(QStringLiteral("btnAbre"), [&form] {
+        form.log << QStringLiteral("abre");
+        showMessage(QStringLiteral("Aviso"));
+        form.log << QStringLiteral("fechou");
+    });
+    // The window comes up after the script started: every step still reaches the
+    // window that is active when it is due, one after another.
+    runModal(*driver, form);
+    const QStringList expected {QStringLiteral("down 48 0"), QStringLiteral("press 48"),  QStringLiteral("abre"),
+                                QStringLiteral("fechou"),    QStringLiteral("down 55 0"), QStringLiteral("press 55")};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(driver->remainingSteps(), 0);
+}
+
+TEST(ScriptDelivery, AWindowThatIsNeverActivatedStillGetsItsSteps)
+{
+    // Without a window manager a new window may never become active; the steps meant
+    // for it reach it all the same, in order, and then the form again.
+    RecordingForm form;
+    RecordingForm above;
+    above.setObjectName(QStringLiteral("frmAcima"));
+    // Not shown by the platform, so nothing ever activates it.
+    above.setAttribute(Qt::WA_DontShowOnScreen);
+    bool aboveWasActive = false;
+    form.addKey(QStringLiteral("btnAbre"), [&] {
+        form.log << QStringLiteral("abre");
+        above.OnKeyPress = [&](QObject *, char &key) {
+            above.log << QStringLiteral("press %1").arg(int(uchar(key)));
+            aboveWasActive = aboveWasActive || QApplication::activeWindow() == &above;
+        };
+        above.exec();
+        form.log << QStringLiteral("fechou");
+    });
+    auto driver = driverFor("tap:btnAbre 1 2 close 7 close");
+    runModal(*driver, form);
+    const QStringList formLog {QStringLiteral("abre"), QStringLiteral("fechou"), QStringLiteral("down 55 0"),
+                               QStringLiteral("press 55")};
+    EXPECT_EQ(form.log, formLog);
+    const QStringList aboveLog {QStringLiteral("down 49 0"), QStringLiteral("press 49"), QStringLiteral("down 50 0"),
+                                QStringLiteral("press 50")};
+    EXPECT_EQ(above.log, aboveLog);
+    EXPECT_FALSE(aboveWasActive);
+    EXPECT_TRUE(driver->isFinished());
+}
+
+TEST(ScriptDelivery, AStepHeldForABusyHandlerIsNotLookedAtUntilItReturns)
+{
+    // While the handler runs the event loop, the next step waits without timers or
+    // queued calls; it goes once the handler has returned.
+    RecordingForm form;
+    int wakesWhileBusy = -1;
+    form.addKey(QStringLiteral("btnLento"), [&] {
+        form.log << QStringLiteral("início");
+        // Let the step posted before this delivery come round and be held back.
+        QCoreApplication::processEvents();
+        WakeCounter counter;
+        for (int i = 0; i < 5; ++i) {
+            QThread::msleep(15);
+            QCoreApplication::processEvents();
+        }
+        wakesWhileBusy = counter.wakes;
+        form.log << QStringLiteral("fim");
+    });
+    auto driver = driverFor("tap:btnLento 7 close");
+    runModal(*driver, form);
+    EXPECT_EQ(wakesWhileBusy, 0);
+    const QStringList expected {QStringLiteral("início"), QStringLiteral("fim"), QStringLiteral("down 55 0"),
+                                QStringLiteral("press 55")};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_TRUE(driver->isFinished());
 }

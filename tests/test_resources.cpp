@@ -122,6 +122,25 @@ TEST_P(PictureTest, AccessorGivesAnOpaqueImageWithItsBackground)
         EXPECT_EQ(img.pixel(x, 0) & 0xFFFFFF, qRgb(lastRow[4 * x + 2], lastRow[4 * x + 1], lastRow[4 * x]) & 0xFFFFFF);
 }
 
+TEST_P(PictureTest, AccessorGivesEveryPixelAsStoredInTheFile)
+{
+    // Whichever reader decodes the picture, the keys must show the file's own colours:
+    // 34 rows of 34 BGRX pixels after the 54-byte headers, bottom row first.
+    const PictureCase &c = GetParam();
+    const QImage img = resources::glyph(c.number);
+    ASSERT_EQ(img.size(), QSize(34, 34));
+    const QByteArray b = readAll(resources::glyphPath(c.number));
+    ASSERT_EQ(b.size(), 54 + 34 * 34 * 4);
+    const auto *pixels = reinterpret_cast<const uchar *>(b.constData()) + 54;
+    int differing = 0;
+    for (int y = 0; y < 34; ++y) {
+        const uchar *row = pixels + (33 - y) * 34 * 4;
+        for (int x = 0; x < 34; ++x)
+            differing += img.pixel(x, y) != qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures), [](const auto &info) {
     return QByteArray(info.param.file).replace(".bmp", "").toStdString();
 });

@@ -2,19 +2,18 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 namespace demo {
 
 namespace {
 
-// How often a held-back step looks again.
-constexpr int kRetryMs = 10;
 // How long a newly shown window may take to become active before it gets a step
-// anyway (its focus widget is settled on activation).
+// anyway (its focus widget is settled on activation). Only a window that is never
+// activated, as on X11 without a window manager, waits this long.
 constexpr int kSettleMs = 250;
 
 QString sendKey(const ScriptStep &step, QWidget *window)
@@ -71,19 +70,30 @@ QString shoot(const ScriptStep &step, QWidget *window)
 ScriptDriver::ScriptDriver(QList<ScriptStep> steps, QObject *parent)
     : QObject(parent)
     , m_steps(std::move(steps))
-{ }
+{
+    m_settleBound.setSingleShot(true);
+    m_settleBound.setInterval(kSettleMs);
+    connect(&m_settleBound, &QTimer::timeout, this, [this] {
+        m_settleExpired = true;
+        post();
+    });
+}
 
-ScriptDriver::~ScriptDriver() = default;
+ScriptDriver::~ScriptDriver()
+{
+    stopWaiting();
+}
 
 void ScriptDriver::start()
 {
     m_stopped = false;
-    post(0);
+    post();
 }
 
 void ScriptDriver::stop()
 {
     m_stopped = true;
+    stopWaiting();
 }
 
 QString ScriptDriver::nextToken() const
@@ -107,59 +117,106 @@ QString ScriptDriver::describe(const QWidget *window)
     return QStringLiteral("\"%1\" (\"%2\")").arg(name, window->windowTitle());
 }
 
-void ScriptDriver::post(int delayMs)
+void ScriptDriver::post()
 {
     if (m_posted)
         return;
     m_posted = true;
-    // The timer's slot object belongs to Qt once posted.
-    QTimer::singleShot(delayMs, this, &ScriptDriver::runNext); // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+    // Queued, so that the step runs from the event loop of whatever window is open then.
+    // The call's slot object belongs to Qt once posted.
+    QMetaObject::invokeMethod(this, &ScriptDriver::runNext, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
+                              Qt::QueuedConnection);
+}
+
+void ScriptDriver::wait()
+{
+    if (m_waiting)
+        return;
+    m_waiting = true;
+    // Only while a step waits: every event of the application passes the filter.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void ScriptDriver::stopWaiting()
+{
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
+
+bool ScriptDriver::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        // Looked at once the event has been handled: the window's state is settled then.
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            post();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void ScriptDriver::runNext()
 {
     m_posted = false;
-    if (m_stopped || m_finished)
+    if (m_stopped || m_finished) {
+        stopWaiting();
         return;
+    }
 
     // An earlier step is still being handled and has opened no window since it began:
-    // this one is not due yet.
+    // this one is due once that delivery returns or a window of its own comes up.
     QWidget *modal = QApplication::activeModalWidget();
     if (!m_running.isEmpty() && m_running.last() == modal) {
-        post(kRetryMs);
+        wait();
         return;
     }
     if (m_next >= m_steps.size()) {
+        stopWaiting();
         m_finished = true;
         emit finished();
         return;
     }
     QWidget *window = targetWindow();
     if (!window) {
-        post(kRetryMs);
+        wait();
         return;
     }
     if (!m_known.contains(window)) {
-        // A window new to the script gets a moment to become active, which settles its
-        // focus widget. One it has seen before is ready, active again or not.
+        // A window new to the script waits to become active, which settles its focus
+        // widget. One it has seen before is ready, active again or not.
         if (m_settling != window) {
             m_settling = window;
-            m_settleClock.start();
+            m_settleExpired = false;
+            m_settleBound.start();
         }
-        if (QApplication::activeWindow() != window && m_settleClock.elapsed() < kSettleMs) {
-            post(kRetryMs);
+        if (QApplication::activeWindow() != window && !m_settleExpired) {
+            wait();
             return;
         }
+        m_settleBound.stop();
+        m_settling = nullptr;
         m_known.removeAll(nullptr);
         m_known.append(window);
     }
 
+    stopWaiting();
     const ScriptStep step = m_steps.at(m_next++);
     // Posted first, so that a window this step opens finds the next step waiting.
-    post(0);
+    post();
     m_running.append(modal);
     const QString failure = deliver(step, window);
     m_running.removeLast();
+    // The next step may have been held back for this delivery to return.
+    if (m_waiting)
+        post();
     if (!failure.isEmpty()) {
         fail(failure);
     } else if (m_next >= m_steps.size() && !m_finished) {
@@ -199,6 +256,7 @@ void ScriptDriver::fail(const QString &message)
         return;
     m_error = message;
     m_stopped = true;
+    stopWaiting();
     emit failed(message);
 }
 

@@ -1,6 +1,7 @@
 #include "dialog/resources/Resources.h"
 
 #include <QHash>
+#include <QImageReader>
 
 namespace resources {
 
@@ -27,7 +28,11 @@ QImage load(int n)
     const QString path = glyphPath(n);
     if (path.isEmpty())
         return QImage();
-    QImage img(path, "BMP");
+    // Qt's own BMP reader, asked for by name: left to detect the format, the reader
+    // would first load every image format plug-in to ask whether it reads BMPs.
+    QImageReader reader(path, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    QImage img = reader.read();
     if (img.isNull())
         return img;
     // The pictures' fourth byte is 0; a reader that took it for alpha would hand back
