@@ -1,6 +1,7 @@
 #include "platform/TForm.h"
 
 #include "platform/Application.h"
+#include "platform/Cp1252.h"
 #include "platform/Screen.h"
 #include "platform/X11Desktop.h"
 
