@@ -156,4 +156,15 @@ std::optional<char> typedCharacter(const QKeyEvent &event)
     return toAnsi(text.at(0));
 }
 
+std::optional<QChar> typedPrintable(const QKeyEvent &event)
+{
+    const std::optional<char> ansi = typedCharacter(event);
+    if (!ansi)
+        return std::nullopt;
+    const QChar c = fromAnsi(*ansi);
+    if (!c.isPrint() || c == QChar::ReplacementCharacter)
+        return std::nullopt;
+    return c;
+}
+
 } // namespace platform

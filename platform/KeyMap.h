@@ -80,4 +80,7 @@ OBSHOST_EXPORT ShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseB
 // the code page cannot hold, or a key pressed with Alt and without Ctrl.
 OBSHOST_EXPORT std::optional<char> typedCharacter(const QKeyEvent &event);
 
+// The printable character a key event types, if Windows-1252 can hold it.
+OBSHOST_EXPORT std::optional<QChar> typedPrintable(const QKeyEvent &event);
+
 } // namespace platform

@@ -2,7 +2,6 @@
 #include "host/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "host/search/SearchLook.h"
-#include "host/search/SearchSupport.h"
 #include "host/search/TAreaTexto.h"
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"
+#include "platform/Painting.h"
 #include "platform/Screen.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
@@ -15,6 +16,8 @@
 #include <QDate>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -22,6 +25,7 @@
 
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -165,6 +169,68 @@ TEST(Screen, BusyPointerIsAnOverrideCursorPoppedOnDefault)
     platform::Screen::setCursor(platform::Screen::crDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+}
+
+TEST(Screen, DefaultPointerRestoresTheShapeBeforeHoweverTheScopeEnds)
+{
+    using namespace platform::Screen;
+    setCursor(crHourGlass);
+    {
+        const DefaultPointer pointer;
+        EXPECT_EQ(cursor(), crDefault);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(cursor(), crHourGlass);
+    try {
+        const DefaultPointer pointer;
+        throw platform::EInvalidOperation(QStringLiteral("falha"));
+    } catch (const platform::Exception &) {
+    }
+    EXPECT_EQ(cursor(), crHourGlass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    setCursor(crDefault);
+    {
+        const DefaultPointer pointer;
+    }
+    EXPECT_EQ(cursor(), crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(Screen, CentreMiddlesAWindowOnItsScreen)
+{
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.resize(301, 120);
+    platform::Screen::centre(&window);
+    const QRect screen = window.screen()->geometry();
+    EXPECT_EQ(window.geometry().center(), screen.center());
+}
+
+TEST(Application, WindowsAreShownOnlyOnTheInterfaceThread)
+{
+    EXPECT_TRUE(platform::Application::onInterfaceThread("test"));
+    bool elsewhere = true;
+    std::thread other([&] { elsewhere = platform::Application::onInterfaceThread("test"); });
+    other.join();
+    EXPECT_FALSE(elsewhere);
+}
+
+TEST(Painting, AFrameCoversExactlyTheOuterPixelsWhateverThePainterSays)
+{
+    QImage image(20, 12, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing); // a frame stays crisp all the same
+        p.setBrush(Qt::green); // and hollow
+        platform::drawFrame(p, image.rect(), Qt::red, 2);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool edge = x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2;
+            ASSERT_EQ(image.pixelColor(x, y), edge ? QColor(Qt::red) : QColor(Qt::white)) << x << "," << y;
+        }
+    }
 }
 
 TEST(Mensagem, HandlerSeesEveryArgumentAndDefaultBoxClosesOnReturn)
