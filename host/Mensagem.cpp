@@ -49,10 +49,10 @@ class MessageBox : public TTouchDialog
 {
 public:
     MessageBox(const QString &text, TTipoMsg kind)
-        : TTouchDialog(QApplication::activeWindow(), QSize(520, 240), QColor(204, 91, 44), Input::Keys)
+        : TTouchDialog(QApplication::activeWindow(), QStringLiteral("frmMensagem"), QSize(520, 240),
+                       QColor(204, 91, 44), Input::Keys)
         , m_mark(markOf(kind))
     {
-        setObjectName(QStringLiteral("frmMensagem"));
         setWindowTitle(QCoreApplication::translate("host::Mensagem", "Mensagem"));
 
         auto *label = new QLabel(this);
@@ -82,9 +82,6 @@ protected:
         case Qt::Key_Return:
         case Qt::Key_Enter:
             accept();
-            return true;
-        case Qt::Key_Escape:
-            reject();
             return true;
         default:
             return false;

@@ -13,11 +13,12 @@
 
 namespace host {
 
-TTouchDialog::TTouchDialog(QWidget *parent, QSize size, const QColor &frame, Input input)
+TTouchDialog::TTouchDialog(QWidget *parent, const QString &name, QSize size, const QColor &frame, Input input)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_frame(frame)
     , m_input(input)
 {
+    setObjectName(name);
     setFixedSize(size);
     setFocusPolicy(Qt::StrongFocus);
     // Dead keys and input methods commit composed letters through inputMethodEvent.
@@ -50,6 +51,10 @@ void TTouchDialog::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
     platform::Application::guarded([this, event] {
+        if (event->key() == Qt::Key_Escape) {
+            reject(); // leaves every touch window
+            return;
+        }
         if (handleKey(event))
             return;
         if (m_input == Input::Keys)

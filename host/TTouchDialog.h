@@ -34,9 +34,10 @@ public:
 protected:
     enum class Input { Keys, Text };
 
-    TTouchDialog(QWidget *parent, QSize size, const QColor &frame, Input input);
+    TTouchDialog(QWidget *parent, const QString &name, QSize size, const QColor &frame, Input input);
 
-    // A key pressed. False leaves it to be typed (Input::Text) or ignored (Input::Keys).
+    // A key pressed, other than Escape, which rejects the window. False leaves it to be
+    // typed (Input::Text) or ignored (Input::Keys).
     virtual bool handleKey(QKeyEvent *event) = 0;
     virtual void typeCharacter(QChar c);
     // Paints over the white face and its frame.

@@ -21,9 +21,8 @@ const QRect kKeyboard(10, 186, 706, 284);
 } // namespace
 
 TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWidget *parent)
-    : TTouchDialog(parent, kSize, look.frame, Input::Text)
+    : TTouchDialog(parent, QStringLiteral("frmEditaTexto"), kSize, look.frame, Input::Text)
 {
-    setObjectName(QStringLiteral("frmEditaTexto"));
     setWindowTitle(tr("Editar texto"));
 
     m_editor = new TAreaTexto(this);
@@ -78,9 +77,6 @@ bool TfrmEditaTexto::handleKey(QKeyEvent *event)
 {
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (ctrl)

@@ -45,12 +45,11 @@ QString foldForSearch(const QString &text)
 }
 
 TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent)
-    : TTouchDialog(parent, kSize, look.frame, Input::Text)
+    : TTouchDialog(parent, QStringLiteral("frmPesquisa"), kSize, look.frame, Input::Text)
     , m_list(list)
     , m_descriptionField(descriptionFieldOf(list))
     , m_hostFilter(list->OnFilterRecord)
 {
-    setObjectName(QStringLiteral("frmPesquisa"));
     setWindowTitle(tr("Pesquisa"));
 
     m_rows = new TListaPesquisa(this);
@@ -209,9 +208,6 @@ bool TfrmPesquisa::choose()
 bool TfrmPesquisa::handleKey(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         choose();
