@@ -534,3 +534,15 @@ TEST(Samples, ObservationListAndDisplayParametersLoad)
     for (const char *name : {"INCOR1", "INCOR2", "INCOR3", "INCOR5"})
         EXPECT_GT(params.FieldByName(QString::fromLatin1(name))->AsInteger(), 0) << name;
 }
+
+TEST(DataPacketWrite, DatesAndTimesTakeThePlatformsFormsWithEveryDigit)
+{
+    TClientDataSet t;
+    t.AddFieldDef({QStringLiteral("D"), FieldType::Date});
+    t.AddFieldDef({QStringLiteral("T"), FieldType::Time});
+    t.AddFieldDef({QStringLiteral("DT"), FieldType::DateTime});
+    t.CreateDataSet();
+    t.AppendRecord({QDate(1, 2, 3), QTime(4, 5, 6, 7), QDateTime(QDate(987, 6, 5), QTime(0, 0))});
+    const QByteArray bytes = t.SaveToBytes();
+    EXPECT_TRUE(bytes.contains(R"(D="00010203" T="04:05:06007" DT="09870605T00:00:00000")")) << bytes.constData();
+}
