@@ -201,6 +201,15 @@ TEST(DataPacketRead, TextEncodings)
                           "car \xC7 &#128;\"/>",
                           R"(<?xml version="1.0" encoding="ISO-8859-1" standalone="yes"?>)")),
               expected);
+    // Declared Windows-1252, by either name: the code page's own codes, the undefined ones
+    // kept as the control characters of their numbers.
+    for (const QByteArray name : {QByteArray("windows-1252"), QByteArray("CP1252")}) {
+        EXPECT_EQ(load(packet(field,
+                              "<ROW A=\"\x93P\xE3o\x94 \x80\x81\"/>",
+                              R"(<?xml version="1.0" encoding=")" + name + R"("?>)")),
+                  QStringLiteral("“Pão” €\u0081"))
+            << name.constData();
+    }
     // Character references 128 to 159 are Windows-1252 characters in any encoding.
     EXPECT_EQ(load(packet(field, R"(<ROW A="&#128;&#133;&#150;&#159;&#8364;"/>)")), QStringLiteral("€…–Ÿ€"));
     // UTF-16 with its byte-order mark.
