@@ -79,7 +79,6 @@ public:
     int corParametro3() const { return inCor3; }
     int corParametro5() const { return inCor5; }
     QString idEsquema() const { return stIdEsquema; }
-    QString descricao() const { return stDescricao; }
 
 private:
     void buildControls();

@@ -67,6 +67,10 @@ public:
     static Content read(QIODevice &in, const QString &sourceName, qint64 maxBytes);
     static QByteArray write(const QVector<FieldDef> &defs, const QVector<QVariantList> &records,
                             const QString &targetName = QString());
+
+    // The messages of a failed read or write; a file name, when there is one, goes first.
+    static QString readFailure(const QString &source, const QString &problem);
+    static QString writeFailure(const QString &target, const QString &problem);
 };
 
 } // namespace host

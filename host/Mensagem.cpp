@@ -1,15 +1,14 @@
 #include "host/Mensagem.h"
 
 #include "host/TBlendedButton.h"
+#include "host/TTouchDialog.h"
 #include "platform/Application.h"
+#include "platform/Painting.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
-#include <QThread>
 
 namespace host {
 
@@ -46,17 +45,15 @@ KindMark markOf(TTipoMsg kind)
 
 // The default box: frameless, white with the dialogs' orange-brown frame, the kind's
 // mark, the text in large type and one large key.
-class MessageBox : public QDialog
+class MessageBox : public TTouchDialog
 {
 public:
     MessageBox(const QString &text, TTipoMsg kind)
-        : QDialog(QApplication::activeWindow(), Qt::Dialog | Qt::FramelessWindowHint)
+        : TTouchDialog(QApplication::activeWindow(), QStringLiteral("frmMensagem"), QSize(520, 240),
+                       QColor(204, 91, 44), Input::Keys)
         , m_mark(markOf(kind))
     {
-        setObjectName(QStringLiteral("frmMensagem"));
         setWindowTitle(QCoreApplication::translate("host::Mensagem", "Mensagem"));
-        setFixedSize(520, 240);
-        setFocusPolicy(Qt::StrongFocus);
 
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblMensagem"));
@@ -65,60 +62,39 @@ public:
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         label->setFocusPolicy(Qt::NoFocus);
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(20);
-        f.setBold(true);
-        label->setFont(f);
+        label->setFont(platform::arial(20, true));
         label->setGeometry(kMarkRect.right() + 12, 16, width() - kMarkRect.right() - 32, 140);
 
         auto *ok = new TBlendedButton(this);
         ok->setObjectName(QStringLiteral("btnOk"));
         ok->setText(QCoreApplication::translate("host::Mensagem", "OK"));
         ok->setAccessibleName(ok->text());
-        QFont bf(QStringLiteral("Arial"));
-        bf.setPixelSize(21);
-        ok->setFont(bf);
+        ok->setFont(platform::arial(21));
         ok->setGeometry((width() - 160) / 2, 170, 160, 53);
         ok->SetColor(QColor(118, 118, 118)); // the touch keys' grey, darkened so white reads at 4.5:1
         ok->OnClick = [this](QObject *) { accept(); };
     }
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override
+    bool handleKey(QKeyEvent *e) override
     {
         switch (e->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             accept();
-            break;
-        case Qt::Key_Escape:
-            reject();
-            break;
+            return true;
         default:
-            e->ignore();
-            break;
+            return false;
         }
     }
 
-    void paintEvent(QPaintEvent *) override
+    void paintContent(QPainter &p) override
     {
-        QPainter p(this);
-        p.fillRect(rect(), Qt::white);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(204, 91, 44));
-        const QRect r = rect();
-        p.drawRect(QRect(r.left(), r.top(), r.width(), 2));
-        p.drawRect(QRect(r.left(), r.bottom() - 1, r.width(), 2));
-        p.drawRect(QRect(r.left(), r.top(), 2, r.height()));
-        p.drawRect(QRect(r.right() - 1, r.top(), 2, r.height()));
-
         p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
         p.setBrush(m_mark.disc);
         p.drawEllipse(kMarkRect);
-        QFont f(QStringLiteral("Arial"));
-        f.setPixelSize(40);
-        f.setBold(true);
-        p.setFont(f);
+        p.setFont(platform::arial(40, true));
         p.setPen(m_mark.sign);
         p.drawText(kMarkRect, Qt::AlignCenter, m_mark.text);
     }
@@ -146,15 +122,12 @@ void SetMensagemHandler(MensagemHandler h)
 
 void MensagemPadrao(const MensagemArgs &args)
 {
-    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!app || QThread::currentThread() != app->thread()) {
+    if (!platform::Application::onInterfaceThread("Mensagem", "the text goes to the log")) {
         // Nowhere to show a window: the text still reaches whoever reads the log.
         qWarning("Mensagem: %s", qUtf8Printable(args.texto));
         return;
     }
     MessageBox box(args.texto, args.tipo);
-    if (QScreen *screen = box.screen())
-        box.move(screen->geometry().center() - box.rect().center());
     box.exec();
 }
 
@@ -183,10 +156,7 @@ namespace {
 // was opened from). Null when none of them has a scheme.
 QVariant schemeOfWorkingWindow()
 {
-    QWidget *w = QApplication::activeModalWidget();
-    if (!w)
-        w = QApplication::activeWindow();
-    for (; w; w = w->parentWidget()) {
+    for (QWidget *w = TTouchDialog::workingWindow(); w; w = w->parentWidget()) {
         const QVariant scheme = w->property(kSchemePropertyName);
         if (scheme.isValid())
             return scheme;

@@ -17,7 +17,6 @@ namespace host::packet {
 [[noreturn]] void fail(const QString &problem); // raises EDatabaseError
 bool is(QStringView name, QLatin1String expected); // names compare without regard to case
 QString shown(QStringView value); // a value as quoted in a message
-void mapCp1252High(QString &text);
 
 QLatin1String typeName(FieldType type);
 std::optional<FieldType> typeFromName(QStringView name, QStringView subtype);

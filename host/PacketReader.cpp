@@ -3,6 +3,7 @@
 #include "host/MarkupScreen.h"
 #include "host/PacketForms.h"
 #include "host/PacketText.h"
+#include "platform/Cp1252.h"
 #include "platform/Variants.h"
 
 #include <QHash>
@@ -148,7 +149,7 @@ void readField(Reader &r, Fields &fields, QSet<QString> &names)
 
     FieldDef def;
     def.name = fieldName.isEmpty() ? attrName : fieldName;
-    mapCp1252High(def.name);
+    platform::ansiControlsToText(def.name);
     if (is(type, QLatin1String("nested")))
         fail(QStringLiteral("o campo '%1' é uma tabela aninhada, o que não é suportado").arg(def.name));
     const auto fieldType = typeFromName(type, subtype);
@@ -248,7 +249,7 @@ QVariant readValue(const FieldDef &def, QStringView value, int row)
     case FieldType::String:
     case FieldType::WideString: {
         QString text = value.toString();
-        mapCp1252High(text);
+        platform::ansiControlsToText(text);
         return text;
     }
     case FieldType::Float32:

@@ -1,5 +1,6 @@
 #include "host/PacketText.h"
 
+#include "platform/Cp1252.h"
 #include "platform/Exception.h"
 
 #include <QIODevice>
@@ -152,6 +153,13 @@ void PacketText::start(QByteArray &first)
         m_wideOffset = m_wideUnit == 4 ? (bom32 ? 4 : 0) : (bom16 ? 2 : 0);
         return;
     }
+    // The host's own code page is read by the codec its keys use, whatever Qt was built with.
+    for (const char *name : {"windows-1252", "cp1252", "x-cp1252"}) {
+        if (m_encodingName.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
+            m_mode = Mode::Ansi;
+            return;
+        }
+    }
     m_mode = Mode::Narrow;
     m_decoder.emplace(m_encodingName.toLatin1().constData());
     if (!m_decoder->isValid())
@@ -162,6 +170,8 @@ QString PacketText::decode(const QByteArray &bytes, bool last)
 {
     if (m_mode == Mode::Auto || m_mode == Mode::Utf8)
         return decodeAuto(bytes, last);
+    if (m_mode == Mode::Ansi)
+        return platform::fromAnsi(bytes);
     QString text = m_decoder->decode(bytes);
     const bool oddTail = last && m_mode == Mode::Wide && (m_offset % m_wideUnit) != 0;
     if (m_decoder->hasError() || oddTail)
@@ -181,13 +191,8 @@ QString PacketText::decodeAuto(const QByteArray &bytes, bool last)
     if (m_firstInvalid >= 0 && m_sawMultiByte)
         failMixed();
 
-    auto cp1252 = [](const QByteArray &b) {
-        // Without the code page, Latin-1; the codes 128 to 159 are mapped where values are read.
-        QStringDecoder decoder("windows-1252");
-        return decoder.isValid() ? decoder.decode(b) : QString::fromLatin1(b);
-    };
     if (m_cp1252)
-        return cp1252(bytes);
+        return platform::fromAnsi(bytes);
 
     const QByteArray data = m_pending + bytes;
     const qint64 base = m_offset - m_pending.size();
@@ -196,7 +201,7 @@ QString PacketText::decodeAuto(const QByteArray &bytes, bool last)
         const qsizetype cut = qsizetype(m_firstInvalid - base);
         m_cp1252 = true;
         m_pending.clear();
-        return QString::fromLatin1(data.left(cut)) + cp1252(data.mid(cut));
+        return QString::fromLatin1(data.left(cut)) + platform::fromAnsi(QByteArrayView(data).sliced(cut));
     }
     qsizetype end = data.size();
     if (m_need > 0)

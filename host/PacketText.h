@@ -33,7 +33,7 @@ public:
     bool atEnd() const { return m_ended; }
 
 private:
-    enum class Mode { Auto, Utf8, Narrow, Wide };
+    enum class Mode { Auto, Utf8, Ansi, Narrow, Wide };
 
     QByteArray readBytes(qint64 atLeast);
     void start(QByteArray &first);

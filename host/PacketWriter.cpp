@@ -96,25 +96,10 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
 
     qlonglong min = 0, max = 0;
     if (isIntegerType(def.type, &min, &max)) {
-        bool ok = false;
-        qlonglong n = 0;
-        if (id == QMetaType::Double || id == QMetaType::Float) {
-            const double d = value.toDouble();
-            // 2^63 is exact as a double; anything from there on does not fit.
-            ok = std::isfinite(d) && d == std::trunc(d) && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
-            if (ok)
-                n = qlonglong(d);
-        } else if (isText) {
-            n = value.toString().trimmed().toLongLong(&ok);
-        } else if (id == QMetaType::ULongLong) {
-            ok = value.toULongLong() <= quint64(std::numeric_limits<qint64>::max());
-            n = qlonglong(value.toULongLong());
-        } else {
-            n = value.toLongLong(&ok);
-        }
-        if (!ok || n < min || n > max)
+        const std::optional<qint64> n = platform::varToInt64(value);
+        if (!n || *n < min || *n > max)
             return bad();
-        return QString::number(n);
+        return QString::number(*n);
     }
 
     switch (def.type) {

@@ -12,9 +12,7 @@ bool EmptyString(const QString &text)
 
 QString Ajusta(const QString &code, int width)
 {
-    if (code.size() >= width)
-        return code;
-    return QString(width - code.size(), u'0') + code;
+    return code.rightJustified(width, u'0');
 }
 
 } // namespace host

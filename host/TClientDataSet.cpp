@@ -1,8 +1,14 @@
 #include "host/TClientDataSet.h"
 
+#include "host/DataPacket.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -56,33 +62,11 @@ int TField::AsInteger() const
     const QVariant v = Value();
     if (platform::varIsNull(v))
         return 0;
-    bool ok = false;
-    qlonglong n = 0;
-    switch (v.metaType().id()) {
-    case QMetaType::Bool:
-        n = v.toBool() ? 1 : 0;
-        ok = true;
-        break;
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        const double d = v.toDouble();
-        // Converting a double outside the 64-bit range (or NaN) is undefined: check first.
-        ok = std::isfinite(d) && d == std::trunc(d) && d >= -9223372036854775808.0 && d < 9223372036854775808.0;
-        if (ok)
-            n = qlonglong(d);
-        break;
-    }
-    case QMetaType::QString:
-        n = v.toString().trimmed().toLongLong(&ok);
-        break;
-    default:
-        n = v.toLongLong(&ok);
-        break;
-    }
-    if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+    const std::optional<qint64> n = platform::varToInt64(v);
+    if (!n || *n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max())
         throw EConvertError(
             QStringLiteral("'%1' não é um valor inteiro válido para o campo '%2'.").arg(v.toString(), FieldName()));
-    return int(n);
+    return int(*n);
 }
 
 // ---- TClientDataSet ----
@@ -319,6 +303,86 @@ bool TClientDataSet::sameContent(const TClientDataSet &other) const
                 return false;
     }
     return true;
+}
+
+// ---- Files: the XML data packet ----
+
+void TClientDataSet::LoadFromBytes(const QByteArray &bytes, const QString &sourceName)
+{
+    DataPacket::Content content = DataPacket::read(bytes, sourceName);
+    load(std::move(content.defs), std::move(content.records));
+}
+
+void TClientDataSet::load(QVector<FieldDef> defs, QVector<QVariantList> records)
+{
+    // Everything that can fail happens before the table is touched. Field objects that
+    // exist already are kept, so pointers to them stay valid.
+    const size_t fieldCount = size_t(defs.size());
+    std::vector<std::unique_ptr<TField>> fields;
+    fields.reserve(fieldCount);
+    for (size_t i = 0; i < fieldCount; ++i)
+        fields.push_back(i < m_fields.size() ? nullptr : std::make_unique<TField>(this, int(i)));
+    QVector<int> visible;
+    visible.reserve(records.size());
+
+    for (size_t i = 0; i < fieldCount && i < m_fields.size(); ++i)
+        fields[i] = std::move(m_fields[i]);
+    m_fields.swap(fields);
+    m_defs.swap(defs);
+    m_records.swap(records);
+    m_visible.swap(visible);
+    m_current = -1;
+    m_active = true;
+    rebuildVisible(); // the first (visible) record becomes current
+}
+
+QByteArray TClientDataSet::SaveToBytes() const
+{
+    checkActive();
+    return DataPacket::write(m_defs, m_records);
+}
+
+namespace {
+std::atomic<qint64> sharedFileSizeLimit {TClientDataSet::DefaultMaxFileSize};
+} // namespace
+
+void TClientDataSet::SetMaxFileSize(qint64 bytes)
+{
+    sharedFileSizeLimit = bytes > 0 ? bytes : DefaultMaxFileSize;
+}
+
+qint64 TClientDataSet::MaxFileSize()
+{
+    return sharedFileSizeLimit;
+}
+
+void TClientDataSet::LoadFromFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        throw EDatabaseError(DataPacket::readFailure(fileName, QStringLiteral("o arquivo não existe")));
+    if (!info.isFile())
+        throw EDatabaseError(DataPacket::readFailure(fileName, QStringLiteral("não é um arquivo")));
+    const qint64 limit = FileSizeLimit();
+    if (info.size() > limit)
+        throw EDatabaseError(DataPacket::readFailure(
+            fileName, QStringLiteral("o arquivo tem %1 bytes, mais que o limite de %2 bytes").arg(info.size()).arg(limit)));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EDatabaseError(
+            DataPacket::readFailure(fileName, QStringLiteral("não foi possível abri-lo (%1)").arg(file.errorString())));
+    DataPacket::Content content = DataPacket::read(file, fileName, limit);
+    load(std::move(content.defs), std::move(content.records));
+}
+
+void TClientDataSet::SaveToFile(const QString &fileName) const
+{
+    checkActive();
+    const QByteArray bytes = DataPacket::write(m_defs, m_records, fileName);
+    // Written aside and renamed into place: a failure leaves any previous file as it was.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EDatabaseError(DataPacket::writeFailure(fileName, file.errorString()));
 }
 
 } // namespace host

@@ -5,12 +5,10 @@
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/Mensagem.h"
 #include "host/TClientDataSet.h"
+#include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Screen.h"
 
-#include <QApplication>
-#include <QScreen>
-#include <QThread>
 #include <array>
 
 namespace module {
@@ -28,22 +26,6 @@ void showTrappedError(const std::exception_ptr &error) noexcept
     }
 }
 
-// Off the interface thread (or without one) nothing of the interface may be touched,
-// not even the pointer or a message: the call only warns and returns empty.
-bool onInterfaceThread()
-{
-    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
-    if (!app) {
-        qWarning("ObservacaoMod: no QApplication is running; the call is refused");
-        return false;
-    }
-    if (QThread::currentThread() != app->thread()) {
-        qWarning("ObservacaoMod: called outside the interface thread; the call is refused");
-        return false;
-    }
-    return true;
-}
-
 void checkCallable(host::TClientDataSet *list)
 {
     if (!list)
@@ -52,17 +34,13 @@ void checkCallable(host::TClientDataSet *list)
         throw platform::EInvalidOperation(QStringLiteral("A lista de observações não está aberta."));
 }
 
-void centre(QWidget *window)
-{
-    if (QScreen *screen = window->screen())
-        window->move(screen->geometry().center() - window->rect().center());
-}
-
 } // namespace
 
 QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexcept
 {
-    if (!onInterfaceThread())
+    // Off the interface thread (or without one) nothing of the interface may be touched,
+    // not even the pointer or a message: the call only warns and returns empty.
+    if (!platform::Application::onInterfaceThread("ObservacaoMod", "the call is refused"))
         return QVariant();
     // A call made while another is in progress must not touch that call's window.
     if (dialog::boCriado) {
@@ -81,7 +59,7 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
         dialog::frmObservacaoMod->SetCaption(dialog::stCaption);
         dialog::boCriado = true;
         dialog::resultadoGravado = false;
-        centre(dialog::frmObservacaoMod);
+        platform::Screen::centre(dialog::frmObservacaoMod);
         dialog::frmObservacaoMod->ShowModal();
         // Closed by the system rather than by Exit or Confirm: the operator left.
         if (!dialog::resultadoGravado)

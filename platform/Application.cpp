@@ -2,7 +2,8 @@
 
 #include "platform/Exception.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QThread>
 
 namespace platform::Application {
 
@@ -14,6 +15,20 @@ ExceptionReporter &reporter()
     return r;
 }
 } // namespace
+
+bool onInterfaceThread(const char *who, const char *refusal)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app) {
+        qWarning("%s: no QApplication is running; %s", who, refusal);
+        return false;
+    }
+    if (QThread::currentThread() != app->thread()) {
+        qWarning("%s: called outside the interface thread; %s", who, refusal);
+        return false;
+    }
+    return true;
+}
 
 void processMessages()
 {

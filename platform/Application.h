@@ -11,6 +11,10 @@ namespace platform::Application {
 // Processes the pending window messages (repaints, posted events).
 OBSHOST_EXPORT void processMessages();
 
+// True where windows may be shown: a QApplication runs and this is its thread. Otherwise
+// warns "<who>: <why>; <refusal>", so that a call refused leaves a trace.
+OBSHOST_EXPORT bool onInterfaceThread(const char *who, const char *refusal = "nothing is shown");
+
 // The running host program's file path. Tests may point it elsewhere.
 OBSHOST_EXPORT QString exeName();
 OBSHOST_EXPORT void setExeNameOverride(const QString &path);

@@ -1,8 +1,6 @@
 #include "platform/KeyMap.h"
 
 #include <QKeyEvent>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace platform {
 
@@ -147,35 +145,6 @@ ShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
     return s;
 }
 
-std::optional<char> toAnsi(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u < 0x80)
-        return char(u);
-    if (u >= 0xA0 && u <= 0xFF)
-        return char(u);
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(QStringView(&c, 1));
-    if (encoder.hasError() || bytes.size() != 1)
-        return std::nullopt;
-    return bytes.at(0);
-}
-
-QString fromAnsi(const QByteArray &bytes)
-{
-    QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-QChar fromAnsi(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80 || u >= 0xA0)
-        return QChar(u);
-    const QString s = fromAnsi(QByteArray(1, c));
-    return s.isEmpty() ? QChar(QChar::ReplacementCharacter) : s.at(0);
-}
-
 std::optional<char> typedCharacter(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers mods = event.modifiers();
@@ -185,6 +154,17 @@ std::optional<char> typedCharacter(const QKeyEvent &event)
     if (text.size() != 1)
         return std::nullopt;
     return toAnsi(text.at(0));
+}
+
+std::optional<QChar> typedPrintable(const QKeyEvent &event)
+{
+    const std::optional<char> ansi = typedCharacter(event);
+    if (!ansi)
+        return std::nullopt;
+    const QChar c = fromAnsi(*ansi);
+    if (!c.isPrint() || c == QChar::ReplacementCharacter)
+        return std::nullopt;
+    return c;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Cp1252.h"
 #include "platform/Export.h"
 
 #include <QChar>
@@ -75,14 +76,11 @@ OBSHOST_EXPORT quint16 virtualKeyFromQt(int qtKey, bool keypad);
 // The modifier set of a key event together with the mouse buttons held now.
 OBSHOST_EXPORT ShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
-// Windows-1252 conversions of single characters. A character that the code page
-// cannot hold has no 8-bit form.
-OBSHOST_EXPORT std::optional<char> toAnsi(QChar c);
-OBSHOST_EXPORT QChar fromAnsi(char c);
-OBSHOST_EXPORT QString fromAnsi(const QByteArray &bytes);
-
 // The character a key event types, in Windows-1252, or nothing: no text, text that
 // the code page cannot hold, or a key pressed with Alt and without Ctrl.
 OBSHOST_EXPORT std::optional<char> typedCharacter(const QKeyEvent &event);
+
+// The printable character a key event types, if Windows-1252 can hold it.
+OBSHOST_EXPORT std::optional<QChar> typedPrintable(const QKeyEvent &event);
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 
 namespace platform::Screen {
 
@@ -30,6 +32,29 @@ void setCursor(int shape)
 int cursor()
 {
     return g_shape;
+}
+
+DefaultPointer::DefaultPointer()
+    : m_saved(g_shape)
+{
+    setCursor(crDefault);
+}
+
+DefaultPointer::~DefaultPointer()
+{
+    setCursor(m_saved);
+}
+
+void centre(QWidget *window)
+{
+    QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    window->move(frame.topLeft());
 }
 
 } // namespace platform::Screen

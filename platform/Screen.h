@@ -2,6 +2,8 @@
 
 #include "platform/Export.h"
 
+class QWidget;
+
 namespace platform::Screen {
 
 constexpr int crDefault = 0;
@@ -10,5 +12,22 @@ constexpr int crHourGlass = -11;
 // The application-wide pointer shape, over Qt's override cursor.
 OBSHOST_EXPORT void setCursor(int shape);
 OBSHOST_EXPORT int cursor();
+
+// Shows the default pointer shape while it lives; the shape that stood before comes back
+// after, however the scope is left.
+class OBSHOST_EXPORT DefaultPointer
+{
+public:
+    DefaultPointer();
+    ~DefaultPointer();
+    DefaultPointer(const DefaultPointer &) = delete;
+    DefaultPointer &operator=(const DefaultPointer &) = delete;
+
+private:
+    int m_saved;
+};
+
+// Puts a top-level window in the middle of the screen it belongs to.
+OBSHOST_EXPORT void centre(QWidget *window);
 
 } // namespace platform::Screen

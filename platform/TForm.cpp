@@ -1,6 +1,7 @@
 #include "platform/TForm.h"
 
 #include "platform/Application.h"
+#include "platform/Cp1252.h"
 #include "platform/Screen.h"
 #include "platform/X11Desktop.h"
 
@@ -36,17 +37,14 @@ TForm::~TForm()
 
 int TForm::ShowModal()
 {
-    const int saved = Screen::cursor();
-    Screen::setCursor(Screen::crDefault);
     // The keyboard is never left held once the show is over, however it ended.
     struct Release
     {
         TForm *form;
         ~Release() { form->holdKeyboard(false); }
     } release {this};
-    const int code = exec();
-    Screen::setCursor(saved);
-    return code;
+    const Screen::DefaultPointer pointer;
+    return exec();
 }
 
 bool TForm::isTopModal() const

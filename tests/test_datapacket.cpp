@@ -191,6 +191,15 @@ TEST(DataPacketRead, TextEncodings)
                           "car \xC7 &#128;\"/>",
                           R"(<?xml version="1.0" encoding="ISO-8859-1" standalone="yes"?>)")),
               expected);
+    // Declared Windows-1252, by either name: the code page's own codes, the undefined ones
+    // kept as the control characters of their numbers.
+    for (const QByteArray name : {QByteArray("windows-1252"), QByteArray("CP1252")}) {
+        EXPECT_EQ(load(packet(field,
+                              "<ROW A=\"\x93P\xE3o\x94 \x80\x81\"/>",
+                              R"(<?xml version="1.0" encoding=")" + name + R"("?>)")),
+                  QStringLiteral("“Pão” €\u0081"))
+            << name.constData();
+    }
     // Character references 128 to 159 are Windows-1252 characters in any encoding.
     EXPECT_EQ(load(packet(field, R"(<ROW A="&#128;&#133;&#150;&#159;&#8364;"/>)")), QStringLiteral("€…–Ÿ€"));
     // UTF-16 with its byte-order mark.
@@ -523,4 +532,16 @@ TEST(Samples, ObservationListAndDisplayParametersLoad)
     EXPECT_EQ(params.FieldByName(QStringLiteral("IDESQUEMA"))->AsString(), QStringLiteral("001"));
     for (const char *name : {"INCOR1", "INCOR2", "INCOR3", "INCOR5"})
         EXPECT_GT(params.FieldByName(QString::fromLatin1(name))->AsInteger(), 0) << name;
+}
+
+TEST(DataPacketWrite, DatesAndTimesTakeThePlatformsFormsWithEveryDigit)
+{
+    TClientDataSet t;
+    t.AddFieldDef({QStringLiteral("D"), FieldType::Date});
+    t.AddFieldDef({QStringLiteral("T"), FieldType::Time});
+    t.AddFieldDef({QStringLiteral("DT"), FieldType::DateTime});
+    t.CreateDataSet();
+    t.AppendRecord({QDate(1, 2, 3), QTime(4, 5, 6, 7), QDateTime(QDate(987, 6, 5), QTime(0, 0))});
+    const QByteArray bytes = t.SaveToBytes();
+    EXPECT_TRUE(bytes.contains(R"(D="00010203" T="04:05:06007" DT="09870605T00:00:00000")")) << bytes.constData();
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using host::FieldType;
 using host::TClientDataSet;
 
@@ -34,4 +36,25 @@ TEST(FieldAccess, ReadingAnOpenTableWithoutRecordsGivesNullNotAnError)
     // A closed table is still an error.
     t.Close();
     EXPECT_THROW(colour->AsInteger(), platform::EDatabaseError);
+}
+
+TEST(FieldAccess, AsIntegerTakesWholeValuesThatFitAndRefusesTheRest)
+{
+    TClientDataSet t;
+    t.AddFieldDef({QStringLiteral("N"), FieldType::Int64});
+    t.CreateDataSet();
+    host::TField *n = t.FieldByName(QStringLiteral("N"));
+    const auto asInteger = [&](const QVariant &v) {
+        n->SetValue(v);
+        return n->AsInteger();
+    };
+    t.AppendRecord({});
+    EXPECT_EQ(asInteger(QVariant(42.0)), 42);
+    EXPECT_EQ(asInteger(QVariant(true)), 1);
+    EXPECT_EQ(asInteger(QVariant(QStringLiteral(" 17"))), 17);
+    EXPECT_EQ(asInteger(QVariant(qlonglong(std::numeric_limits<int>::min()))), std::numeric_limits<int>::min());
+    EXPECT_THROW(asInteger(QVariant(42.5)), platform::EConvertError);
+    EXPECT_THROW(asInteger(QVariant(qlonglong(std::numeric_limits<int>::max()) + 1)), platform::EConvertError);
+    // An unsigned value past the 64-bit range once wrapped round to -1.
+    EXPECT_THROW(asInteger(QVariant(std::numeric_limits<quint64>::max())), platform::EConvertError);
 }

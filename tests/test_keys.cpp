@@ -5,10 +5,13 @@
 #include "support/PaintCounter.h"
 
 #include "host/TBlendedBitBtn.h"
+#include "platform/Cp1252.h"
 #include "platform/KeyMap.h"
 #include "platform/TLabel.h"
 
 #include <QKeyEvent>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -257,6 +260,59 @@ TEST(KeyMap, TypedCharactersAreWindows1252OrNothing)
     EXPECT_EQ(typed(Qt::NoModifier, QString()), std::nullopt);
     EXPECT_EQ(platform::fromAnsi(char(0x80)), QChar(0x20AC));
     EXPECT_EQ(platform::fromAnsi(char(199)), QChar(0xC7));
+}
+
+// The built-in code page against the system's converter, where Qt has one: every byte, and
+// every character of the first plane, read and written the same way.
+TEST(Cp1252, AgreesWithTheSystemConverterOnEveryCode)
+{
+    if (!QStringDecoder("windows-1252").isValid())
+        GTEST_SKIP() << "this Qt has no windows-1252 converter";
+    QByteArray all;
+    for (int b = 0; b < 256; ++b) {
+        QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+        const QString system = decoder.decode(QByteArray(1, char(b)));
+        ASSERT_EQ(system.size(), 1) << b;
+        EXPECT_EQ(platform::fromAnsi(char(b)), system.at(0)) << b;
+        all.append(char(b));
+    }
+    QStringDecoder whole("windows-1252", QStringConverter::Flag::Stateless);
+    EXPECT_EQ(platform::fromAnsi(all), whole.decode(all));
+
+    for (char32_t u = 0; u <= 0xFFFF; ++u) {
+        const QChar c {char16_t(u)};
+        if (c.isSurrogate())
+            continue;
+        QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+        const QByteArray system = encoder.encode(QStringView(&c, 1));
+        const std::optional<char> ours = platform::toAnsi(c);
+        if (encoder.hasError())
+            EXPECT_EQ(ours, std::nullopt) << unsigned(u);
+        else
+            EXPECT_EQ(ours, std::optional<char>(system.at(0))) << unsigned(u);
+    }
+}
+
+// The codes the code page leaves undefined keep their number both ways, and a C1 control
+// in a text reads as the code page's character; those five stay as they are.
+TEST(Cp1252, UndefinedCodesAndControlCharacters)
+{
+    for (const unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(platform::fromAnsi(char(b)), QChar(b)) << int(b);
+        EXPECT_EQ(platform::toAnsi(QChar(b)), std::optional<char>(char(b))) << int(b);
+    }
+    EXPECT_EQ(platform::toAnsi(QChar(0x80)), std::nullopt); // 0x80 is the euro sign
+    EXPECT_EQ(platform::toAnsi(QChar(0x20AC)), std::optional<char>(char(0x80)));
+    EXPECT_EQ(platform::fromAnsi(QByteArrayView("\x93P\xe3o\x94 \x80", 7)), QStringLiteral("“Pão” €"));
+
+    QString text = QStringLiteral("a\u0080b\u0081c\u009Fd\u00A0");
+    platform::ansiControlsToText(text);
+    EXPECT_EQ(text, QStringLiteral("a€b\u0081cŸd\u00A0"));
+    QString plain = QString::fromLatin1("sem controles"); // allocated: a literal shares nothing
+    const QString before = plain;
+    platform::ansiControlsToText(plain);
+    EXPECT_EQ(plain, before);
+    EXPECT_TRUE(plain.isSharedWith(before)); // left alone, not copied
 }
 
 } // namespace

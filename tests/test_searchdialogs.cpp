@@ -1,10 +1,11 @@
 #include "support/Input.h"
 
 #include "host/TBlendedButton.h"
+#include "host/Mensagem.h"
 #include "host/TClientDataSet.h"
+#include "host/TTouchDialog.h"
 #include "host/search/Search.h"
 #include "host/search/SearchLook.h"
-#include "host/search/SearchSupport.h"
 #include "host/search/TAreaTexto.h"
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"
@@ -14,6 +15,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +108,70 @@ protected:
 };
 
 } // namespace
+
+// What the touch windows share: Escape leaves, a key handler's exception is reported and
+// goes no further, printable Windows-1252 characters are typed, the rest is dropped.
+class ProbeWindow : public TTouchDialog
+{
+public:
+    using TTouchDialog::Input;
+    explicit ProbeWindow(Input input)
+        : TTouchDialog(nullptr, QStringLiteral("probe"), QSize(200, 100), Qt::red, input)
+    {
+    }
+    QString typed;
+    bool raise = false;
+
+protected:
+    bool handleKey(QKeyEvent *event) override
+    {
+        if (raise)
+            throw platform::EInvalidOperation(QStringLiteral("falha do manipulador"));
+        return event->key() == Qt::Key_F2;
+    }
+    void typeCharacter(QChar c) override { typed += c; }
+    void paintContent(QPainter &) override { }
+};
+
+bool send(QWidget &w, int key, const QString &text = QString())
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&w, &event);
+    return event.isAccepted();
+}
+
+TEST(TouchWindow, KeysAreGuardedTypedOrIgnoredAndEscapeLeaves)
+{
+    QStringList reported;
+    SetMensagemHandler([&](const MensagemArgs &args) { reported << args.texto; }); // where errors are shown
+    ProbeWindow text(ProbeWindow::Input::Text);
+    EXPECT_EQ(text.objectName(), QStringLiteral("probe"));
+    EXPECT_EQ(text.size(), QSize(200, 100));
+    EXPECT_TRUE(text.testAttribute(Qt::WA_InputMethodEnabled));
+    send(text, Qt::Key_A, QStringLiteral("á"));
+    send(text, Qt::Key_A, QStringLiteral("ж")); // outside the code page
+    send(text, Qt::Key_F2, QStringLiteral("x")); // the window's own key
+    EXPECT_TRUE(send(text, Qt::Key_F3)); // nothing to type, still taken
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("ê€ą\u0007"));
+    QApplication::sendEvent(&text, &composed);
+    EXPECT_EQ(text.typed, QStringLiteral("áê€"));
+
+    text.raise = true;
+    EXPECT_NO_THROW(send(text, Qt::Key_F2));
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported.first().contains(QStringLiteral("falha do manipulador")));
+
+    ProbeWindow keys(ProbeWindow::Input::Keys);
+    EXPECT_FALSE(keys.testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(send(keys, Qt::Key_B, QStringLiteral("b"))); // left to others
+    EXPECT_TRUE(send(keys, Qt::Key_F2));
+    EXPECT_EQ(keys.typed, QString());
+    keys.setResult(QDialog::Accepted);
+    send(keys, Qt::Key_Escape);
+    EXPECT_EQ(keys.result(), QDialog::Rejected);
+    SetMensagemHandler({});
+}
 
 TEST(SearchHelpers, FoldingDropsAccentsAndCase)
 {

@@ -6,18 +6,26 @@
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"
+#include "platform/Painting.h"
 #include "platform/Screen.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <thread>
 
 namespace {
 
@@ -56,6 +64,32 @@ TEST(Variants, ArraysHaveTheirBoundsAndRejectOutOfRangePuts)
     EXPECT_EQ(platform::varArrayHighBound(platform::varArrayCreate(0, 0)), 0);
 }
 
+TEST(Variants, IntegersAreReadOnlyWhereTheValueIsOneExactly)
+{
+    using platform::varToInt64;
+    using Int = std::optional<qint64>;
+    EXPECT_EQ(varToInt64(QVariant(7)), Int(7));
+    EXPECT_EQ(varToInt64(QVariant(true)), Int(1));
+    EXPECT_EQ(varToInt64(QVariant(QStringLiteral(" -12 "))), Int(-12));
+    EXPECT_EQ(varToInt64(QVariant(QStringLiteral("1.5"))), std::nullopt);
+    EXPECT_EQ(varToInt64(QVariant(3.0)), Int(3));
+    EXPECT_EQ(varToInt64(QVariant(3.5)), std::nullopt);
+    // 2^63 is exact as a double and one past the range; -2^63 is inside it.
+    EXPECT_EQ(varToInt64(QVariant(9223372036854775808.0)), std::nullopt);
+    EXPECT_EQ(varToInt64(QVariant(-9223372036854775808.0)), Int(std::numeric_limits<qint64>::min()));
+    EXPECT_EQ(varToInt64(QVariant(std::nextafter(9223372036854775808.0, 0.0))), Int(9223372036854774784));
+    EXPECT_EQ(varToInt64(QVariant(std::numeric_limits<double>::quiet_NaN())), std::nullopt);
+    EXPECT_EQ(varToInt64(QVariant(std::numeric_limits<double>::infinity())), std::nullopt);
+    EXPECT_EQ(varToInt64(QVariant(float(-4))), Int(-4));
+    // The largest unsigned ones do not wrap round to negative numbers.
+    EXPECT_EQ(varToInt64(QVariant(quint64(std::numeric_limits<qint64>::max()))),
+              Int(std::numeric_limits<qint64>::max()));
+    EXPECT_EQ(varToInt64(QVariant(std::numeric_limits<quint64>::max())), std::nullopt);
+    EXPECT_EQ(varToInt64(platform::varNull()), std::nullopt);
+    EXPECT_EQ(varToInt64(platform::varEmpty()), std::nullopt);
+    EXPECT_EQ(varToInt64(QVariant(QDate(2024, 1, 2))), std::nullopt);
+}
+
 TEST(StrUtils, EmptyStringAndAjusta)
 {
     EXPECT_TRUE(host::EmptyString(QString()));
@@ -66,6 +100,11 @@ TEST(StrUtils, EmptyStringAndAjusta)
     EXPECT_EQ(host::Ajusta(QString(), 2), QStringLiteral("00"));
     EXPECT_EQ(host::Ajusta(QStringLiteral("AB"), 2), QStringLiteral("AB"));
     EXPECT_EQ(host::Ajusta(QStringLiteral("ABC"), 2), QStringLiteral("ABC"));
+    // Never cut: a longer code, or a width of nothing, leaves the code as it is.
+    EXPECT_EQ(host::Ajusta(QStringLiteral("12345"), 3), QStringLiteral("12345"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("7"), 0), QStringLiteral("7"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral("7"), -1), QStringLiteral("7"));
+    EXPECT_EQ(host::Ajusta(QStringLiteral(" 7"), 4), QStringLiteral("00 7"));
 }
 
 TEST(TMessages, LooksUpByWholeKeyAndNamesAMissingOne)
@@ -130,6 +169,68 @@ TEST(Screen, BusyPointerIsAnOverrideCursorPoppedOnDefault)
     platform::Screen::setCursor(platform::Screen::crDefault);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
+}
+
+TEST(Screen, DefaultPointerRestoresTheShapeBeforeHoweverTheScopeEnds)
+{
+    using namespace platform::Screen;
+    setCursor(crHourGlass);
+    {
+        const DefaultPointer pointer;
+        EXPECT_EQ(cursor(), crDefault);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(cursor(), crHourGlass);
+    try {
+        const DefaultPointer pointer;
+        throw platform::EInvalidOperation(QStringLiteral("falha"));
+    } catch (const platform::Exception &) {
+    }
+    EXPECT_EQ(cursor(), crHourGlass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    setCursor(crDefault);
+    {
+        const DefaultPointer pointer;
+    }
+    EXPECT_EQ(cursor(), crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(Screen, CentreMiddlesAWindowOnItsScreen)
+{
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.resize(301, 120);
+    platform::Screen::centre(&window);
+    const QRect screen = window.screen()->geometry();
+    EXPECT_EQ(window.geometry().center(), screen.center());
+}
+
+TEST(Application, WindowsAreShownOnlyOnTheInterfaceThread)
+{
+    EXPECT_TRUE(platform::Application::onInterfaceThread("test"));
+    bool elsewhere = true;
+    std::thread other([&] { elsewhere = platform::Application::onInterfaceThread("test"); });
+    other.join();
+    EXPECT_FALSE(elsewhere);
+}
+
+TEST(Painting, AFrameCoversExactlyTheOuterPixelsWhateverThePainterSays)
+{
+    QImage image(20, 12, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing); // a frame stays crisp all the same
+        p.setBrush(Qt::green); // and hollow
+        platform::drawFrame(p, image.rect(), Qt::red, 2);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool edge = x < 2 || y < 2 || x >= image.width() - 2 || y >= image.height() - 2;
+            ASSERT_EQ(image.pixelColor(x, y), edge ? QColor(Qt::red) : QColor(Qt::white)) << x << "," << y;
+        }
+    }
 }
 
 TEST(Mensagem, HandlerSeesEveryArgumentAndDefaultBoxClosesOnReturn)

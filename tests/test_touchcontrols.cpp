@@ -4,6 +4,7 @@
 
 #include "dialog/resources/Resources.h"
 #include "host/TBlendedBitBtn.h"
+#include "platform/Painting.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,20 +16,13 @@
 using host::ButtonLayout;
 using host::TBlendedBitBtn;
 using host::TBlendedButton;
+using platform::arial;
 
 namespace {
 
 const QColor kGray(128, 128, 128);
 const QColor kSilver(192, 192, 192);
 const QColor kLight(204, 204, 204);
-
-QFont arial(int px, bool bold = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    return f;
-}
 
 QImage shot(QWidget &w)
 {

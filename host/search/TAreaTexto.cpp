@@ -1,5 +1,7 @@
 #include "host/search/TAreaTexto.h"
 
+#include "platform/Painting.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLine>
@@ -11,9 +13,7 @@ TAreaTexto::TAreaTexto(QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(20);
-    setFont(f);
+    setFont(platform::arial(20));
     relayout();
 }
 
@@ -213,14 +213,6 @@ int TAreaTexto::positionAt(const QPoint &pos) const
     return m_layout.lineAt(line).xToCursor(local.x());
 }
 
-void TAreaTexto::setFrameColor(const QColor &color)
-{
-    if (color == m_frame)
-        return;
-    m_frame = color;
-    update();
-}
-
 void TAreaTexto::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -255,10 +247,7 @@ void TAreaTexto::paintEvent(QPaintEvent *)
         p.setRenderHint(QPainter::Antialiasing, false);
     }
 
-    p.setPen(QPen(m_frame, FrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    const qreal half = FrameWidth / 2.0;
-    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    platform::drawFrame(p, rect(), Qt::black, FrameWidth);
 }
 
 void TAreaTexto::mousePressEvent(QMouseEvent *event)

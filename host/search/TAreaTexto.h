@@ -2,7 +2,6 @@
 
 #include "platform/Export.h"
 
-#include <QColor>
 #include <QTextLayout>
 #include <QWidget>
 
@@ -44,8 +43,6 @@ public:
     // Where the cursor is drawn, in widget coordinates.
     QRect cursorRect() const;
 
-    void setFrameColor(const QColor &color);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -62,7 +59,6 @@ private:
     int m_cursor = 0;
     int m_firstLine = 0; // first visual line shown
     QTextLayout m_layout;
-    QColor m_frame = Qt::black;
 };
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "host/search/TListaPesquisa.h"
 
+#include "platform/Painting.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -12,10 +14,7 @@ constexpr int kScrollBarWidth = 6;
 
 QFont rowFont(bool bold)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(18);
-    f.setBold(bold);
-    return f;
+    return platform::arial(18, bold);
 }
 } // namespace
 
@@ -32,7 +31,6 @@ void TListaPesquisa::setRows(const QList<Row> &rows)
     m_top = 0;
     m_highlighted = m_rows.isEmpty() ? -1 : 0;
     update();
-    Q_EMIT highlightChanged(m_highlighted);
 }
 
 QRect TListaPesquisa::rowsArea() const
@@ -76,7 +74,6 @@ void TListaPesquisa::setHighlighted(int row)
         return;
     m_highlighted = row;
     update();
-    Q_EMIT highlightChanged(row);
 }
 
 void TListaPesquisa::moveHighlight(int delta)
@@ -90,14 +87,6 @@ void TListaPesquisa::setHighlightColor(const QColor &fill, const QColor &text)
         return;
     m_highlight = fill;
     m_highlightText = text;
-    update();
-}
-
-void TListaPesquisa::setFrameColor(const QColor &color)
-{
-    if (color == m_frame)
-        return;
-    m_frame = color;
     update();
 }
 
@@ -171,11 +160,7 @@ void TListaPesquisa::paintEvent(QPaintEvent *)
     }
 
     p.setClipping(false);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(m_frame, FrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    const qreal half = FrameWidth / 2.0;
-    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    platform::drawFrame(p, rect(), Qt::black, FrameWidth);
 }
 
 void TListaPesquisa::mousePressEvent(QMouseEvent *event)

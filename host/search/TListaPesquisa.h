@@ -45,12 +45,10 @@ public:
     int rowAt(const QPoint &pos) const;
 
     void setHighlightColor(const QColor &fill, const QColor &text);
-    void setFrameColor(const QColor &color);
     // Shown when there are no rows.
     void setEmptyText(const QString &text);
 
 Q_SIGNALS:
-    void highlightChanged(int row);
     void activated(int row);
 
 protected:
@@ -71,7 +69,6 @@ private:
     int m_wheelRemainder = 0;
     QColor m_highlight = QColor(0, 0, 128);
     QColor m_highlightText = Qt::white;
-    QColor m_frame = Qt::black;
     QString m_emptyText;
 };
 

@@ -1,15 +1,12 @@
 #include "host/search/TTecladoTela.h"
 
-#include "host/search/SearchSupport.h"
-
 #include "host/TBlendedButton.h"
 #include "host/search/SearchLook.h"
+#include "platform/Painting.h"
 
 #include <QResizeEvent>
 
 namespace host {
-
-namespace { } // namespace
 
 TTecladoTela::TTecladoTela(int columns, int rows, QWidget *parent)
     : QWidget(parent)
@@ -34,7 +31,7 @@ TBlendedButton *TTecladoTela::addCharacter(QChar c, int row, int column, int spa
     const QChar upper = c.toUpper();
     key->setObjectName(QStringLiteral("btnTecla%1").arg(upper.unicode()));
     key->SetTag(upper.unicode());
-    key->setFont(arial(22, false));
+    key->setFont(platform::arial(22));
     key->setText(shown(c));
     key->setAccessibleName(shown(c));
     // Read the caption at click time: it follows the case.
@@ -47,7 +44,7 @@ TBlendedButton *TTecladoTela::addCommand(const QString &objectName, const QStrin
 {
     auto *key = new TBlendedButton(this);
     key->setObjectName(objectName);
-    key->setFont(arial(caption.size() > 2 ? 17 : 22, caption.size() > 2));
+    key->setFont(platform::arial(caption.size() > 2 ? 17 : 22, caption.size() > 2));
     key->setText(caption);
     key->setAccessibleName(accessibleName);
     return place(key, row, column, span, QChar());

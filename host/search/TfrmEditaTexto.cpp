@@ -2,14 +2,11 @@
 
 #include "host/TBlendedButton.h"
 #include "host/search/Search.h"
-#include "host/search/SearchSupport.h"
 #include "host/search/TAreaTexto.h"
 #include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
-#include "platform/KeyMap.h"
-#include "platform/Screen.h"
+#include "platform/Painting.h"
 
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -17,24 +14,16 @@
 namespace host {
 
 namespace {
-constexpr int kWidth = 726;
-constexpr int kHeight = 480;
-constexpr int kFrameWidth = 2;
+constexpr QSize kSize(726, 480);
 const QRect kTitle(12, 8, 702, 30);
 const QRect kText(10, 40, 706, 140);
 const QRect kKeyboard(10, 186, 706, 284);
 } // namespace
 
 TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_look(look)
+    : TTouchDialog(parent, QStringLiteral("frmEditaTexto"), kSize, look.frame, Input::Text)
 {
-    setObjectName(QStringLiteral("frmEditaTexto"));
     setWindowTitle(tr("Editar texto"));
-    setFixedSize(kWidth, kHeight);
-    setFocusPolicy(Qt::StrongFocus);
-    // Dead keys and input methods commit composed letters through inputMethodEvent.
-    setAttribute(Qt::WA_InputMethodEnabled);
 
     m_editor = new TAreaTexto(this);
     m_editor->setObjectName(QStringLiteral("txtTexto"));
@@ -62,7 +51,7 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
         = [this](QObject *) { reject(); };
     m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 5, 4, 4)
         ->OnClick
-        = [this](QObject *) { m_editor->insert(QStringLiteral(" ")); };
+        = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
     m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 5, 8, 2)
         ->OnClick
         = [this](QObject *) { m_editor->clear(); };
@@ -71,9 +60,7 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
         ->OnClick
         = [this](QObject *) { accept(); };
     m_keyboard->setLook(look);
-    connect(m_keyboard, &TTecladoTela::characterTyped, this, [this](QChar c) { m_editor->insert(QString(c)); });
-
-    centreOnScreen(this);
+    connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmEditaTexto::typeCharacter);
 }
 
 QString TfrmEditaTexto::text() const
@@ -81,79 +68,54 @@ QString TfrmEditaTexto::text() const
     return m_editor->text();
 }
 
-void TfrmEditaTexto::keyPressEvent(QKeyEvent *event)
+void TfrmEditaTexto::typeCharacter(QChar c)
 {
-    event->accept();
-    platform::Application::guarded([this, event] { handleKey(event); });
+    m_editor->insert(QString(c));
 }
 
-void TfrmEditaTexto::inputMethodEvent(QInputMethodEvent *event)
-{
-    event->accept();
-    // Composed letters are entered as typed ones are.
-    const QString text = event->commitString();
-    platform::Application::guarded([this, &text] {
-        for (const QChar c : text) {
-            if (c.isPrint() && platform::toAnsi(c))
-                m_editor->insert(QString(c));
-        }
-    });
-}
-
-void TfrmEditaTexto::handleKey(QKeyEvent *event)
+bool TfrmEditaTexto::handleKey(QKeyEvent *event)
 {
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (ctrl)
             accept();
-        return;
+        return true;
     case Qt::Key_Left:
         m_editor->moveCursor(TAreaTexto::Move::Left);
-        return;
+        return true;
     case Qt::Key_Right:
         m_editor->moveCursor(TAreaTexto::Move::Right);
-        return;
+        return true;
     case Qt::Key_Up:
         m_editor->moveCursor(TAreaTexto::Move::Up);
-        return;
+        return true;
     case Qt::Key_Down:
         m_editor->moveCursor(TAreaTexto::Move::Down);
-        return;
+        return true;
     case Qt::Key_Home:
         m_editor->moveCursor(ctrl ? TAreaTexto::Move::TextStart : TAreaTexto::Move::LineStart);
-        return;
+        return true;
     case Qt::Key_End:
         m_editor->moveCursor(ctrl ? TAreaTexto::Move::TextEnd : TAreaTexto::Move::LineEnd);
-        return;
+        return true;
     case Qt::Key_Backspace:
         m_editor->backspace();
-        return;
+        return true;
     case Qt::Key_Delete:
         m_editor->deleteForward();
-        return;
+        return true;
     default:
-        break;
+        return false;
     }
-    if (const std::optional<QChar> c = typedPrintable(*event))
-        m_editor->insert(QString(*c));
 }
 
-void TfrmEditaTexto::paintEvent(QPaintEvent *)
+void TfrmEditaTexto::paintContent(QPainter &p)
 {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    const qreal half = kFrameWidth / 2.0;
-    p.setPen(QPen(m_look.frame, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
-
     // What is being edited, above the text: "Editar Observação".
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QFont titleFont = arial(18, true);
+    const QFont titleFont = platform::arial(18, true);
     p.setFont(titleFont);
     p.setPen(Qt::black);
     p.drawText(kTitle, Qt::AlignLeft | Qt::AlignVCenter,
@@ -171,12 +133,12 @@ void TfrmEditaTexto::setSubject(const QString &subject)
 
 QString EditaTextoPadrao(int, const QString &text, int cor1, int cor2, int cor3)
 {
-    if (!canShowDialog("EditaTextoPadrao"))
+    if (!platform::Application::onInterfaceThread("EditaTextoPadrao"))
         return text;
-    QWidget *parent = dialogParent();
+    QWidget *parent = TTouchDialog::workingWindow();
     QPointer<TfrmEditaTexto> dialog = new TfrmEditaTexto(text, SearchLook::fromRefs(cor1, cor2, cor3), parent);
-    dialog->setSubject(callSubject(parent));
-    const bool accepted = execWithDefaultCursor(dialog) == QDialog::Accepted;
+    dialog->setSubject(TTouchDialog::subjectOf(parent));
+    const bool accepted = dialog->showModal() == QDialog::Accepted;
     // Gone already if its parent went while it was shown: the text stays as given.
     QString result = (accepted && dialog) ? dialog->text() : text;
     delete dialog.data();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/TTouchDialog.h"
 #include "host/search/SearchLook.h"
 #include "platform/Export.h"
 
-#include <QDialog>
 
 namespace host {
 
@@ -20,7 +20,7 @@ class TTecladoTela;
 //
 // btnConfirmar or Ctrl+Return accepts the text; Escape or btnSair rejects it. A plain
 // Return inserts nothing: the text is a single paragraph.
-class OBSHOST_EXPORT TfrmEditaTexto : public QDialog
+class OBSHOST_EXPORT TfrmEditaTexto : public TTouchDialog
 {
     Q_OBJECT
 
@@ -35,14 +35,12 @@ public:
     TTecladoTela *keyboard() const { return m_keyboard; }
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    bool handleKey(QKeyEvent *event) override;
+    // Inserts at the cursor.
+    void typeCharacter(QChar c) override;
+    void paintContent(QPainter &p) override;
 
 private:
-    void handleKey(QKeyEvent *event);
-
-    SearchLook m_look;
     TAreaTexto *m_editor;
     TTecladoTela *m_keyboard;
 };

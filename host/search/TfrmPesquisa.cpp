@@ -3,15 +3,12 @@
 #include "host/TBlendedButton.h"
 #include "host/TClientDataSet.h"
 #include "host/search/Search.h"
-#include "host/search/SearchSupport.h"
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
-#include "platform/KeyMap.h"
-#include "platform/Screen.h"
+#include "platform/Painting.h"
 #include "platform/Variants.h"
 
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -19,9 +16,7 @@
 namespace host {
 
 namespace {
-constexpr int kWidth = 726;
-constexpr int kHeight = 480;
-constexpr int kFrameWidth = 2;
+constexpr QSize kSize(726, 480);
 const QRect kSearchField(10, 10, 706, 40);
 const QRect kRows(10, 56, 640, 2 * TListaPesquisa::FrameWidth + 5 * TListaPesquisa::RowHeight);
 const QRect kUp(656, 56, 60, 101);
@@ -38,19 +33,24 @@ int descriptionFieldOf(TClientDataSet *list)
 }
 } // namespace
 
+QString foldForSearch(const QString &text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c);
+    return folded.toCaseFolded();
+}
+
 TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : TTouchDialog(parent, QStringLiteral("frmPesquisa"), kSize, look.frame, Input::Text)
     , m_list(list)
     , m_descriptionField(descriptionFieldOf(list))
     , m_hostFilter(list->OnFilterRecord)
-    , m_look(look)
 {
-    setObjectName(QStringLiteral("frmPesquisa"));
     setWindowTitle(tr("Pesquisa"));
-    setFixedSize(kWidth, kHeight);
-    setFocusPolicy(Qt::StrongFocus);
-    // Dead keys and input methods commit composed letters through inputMethodEvent.
-    setAttribute(Qt::WA_InputMethodEnabled);
 
     m_rows = new TListaPesquisa(this);
     m_rows->setObjectName(QStringLiteral("lstPesquisa"));
@@ -67,7 +67,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         key->setObjectName(name);
         key->setText(caption);
         key->setAccessibleName(accessible);
-        key->setFont(arial(26, false));
+        key->setFont(platform::arial(26));
         key->setGeometry(bounds);
         key->setAutoRepeat(true);
         look.applyTo(key);
@@ -94,17 +94,16 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         = [this](QObject *) { setSearchText(QString()); };
     m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 2, 10, 2)
         ->OnClick
-        = [this](QObject *) { type(QLatin1Char(' ')); };
+        = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 3, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
     TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 3, 9, 3);
     confirm->OnClick = [this](QObject *) { choose(); };
     m_needRows.append(confirm);
     m_keyboard->setLook(look);
-    connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::type);
+    connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::typeCharacter);
 
     applyFilter();
-    centreOnScreen(this);
 }
 
 TfrmPesquisa::~TfrmPesquisa()
@@ -129,7 +128,7 @@ void TfrmPesquisa::setSearchText(const QString &text)
     update(searchFieldRect());
 }
 
-void TfrmPesquisa::type(QChar c)
+void TfrmPesquisa::typeCharacter(QChar c)
 {
     if (m_search.size() < MaxSearchLength)
         setSearchText(m_search + c);
@@ -206,58 +205,34 @@ bool TfrmPesquisa::choose()
     return true;
 }
 
-void TfrmPesquisa::keyPressEvent(QKeyEvent *event)
-{
-    event->accept();
-    platform::Application::guarded([this, event] { handleKey(event); });
-}
-
-void TfrmPesquisa::inputMethodEvent(QInputMethodEvent *event)
-{
-    event->accept();
-    // Composed letters are entered as typed ones are.
-    const QString text = event->commitString();
-    platform::Application::guarded([this, &text] {
-        for (const QChar c : text) {
-            if (c.isPrint() && platform::toAnsi(c))
-                type(c);
-        }
-    });
-}
-
-void TfrmPesquisa::handleKey(QKeyEvent *event)
+bool TfrmPesquisa::handleKey(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         choose();
-        return;
+        return true;
     case Qt::Key_Up:
         m_rows->moveHighlight(-1);
-        return;
+        return true;
     case Qt::Key_Down:
         m_rows->moveHighlight(1);
-        return;
+        return true;
     case Qt::Key_PageUp:
         m_rows->moveHighlight(-m_rows->pageRows());
-        return;
+        return true;
     case Qt::Key_PageDown:
         m_rows->moveHighlight(m_rows->pageRows());
-        return;
+        return true;
     case Qt::Key_Backspace:
         removeLast();
-        return;
+        return true;
     case Qt::Key_Delete:
         setSearchText(QString());
-        return;
+        return true;
     default:
-        break;
+        return false;
     }
-    if (const std::optional<QChar> c = typedPrintable(*event))
-        type(*c);
 }
 
 QRect TfrmPesquisa::searchFieldRect() const
@@ -265,22 +240,15 @@ QRect TfrmPesquisa::searchFieldRect() const
     return kSearchField;
 }
 
-void TfrmPesquisa::paintEvent(QPaintEvent *)
+void TfrmPesquisa::paintContent(QPainter &p)
 {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    const qreal half = kFrameWidth / 2.0;
-    p.setPen(QPen(m_look.frame, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
-
     // The search field: a label, the typed text and a bar where the next character goes.
     const QRect field = searchFieldRect();
-    p.setPen(QPen(Qt::black, kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.drawRect(QRectF(field).adjusted(half, half, -half, -half));
+    platform::drawFrame(p, field, Qt::black, FrameWidth);
     p.setRenderHint(QPainter::TextAntialiasing);
     // The label names what is searched ("Pesquisar Observação:"), never taking more
     // than half the field from the typed text.
-    const QFont labelFont = arial(16, true);
+    const QFont labelFont = platform::arial(16, true);
     const QString what
         = m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
     const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
@@ -288,7 +256,7 @@ void TfrmPesquisa::paintEvent(QPaintEvent *)
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
     p.drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter, label);
 
-    const QFont textFont = arial(18, true);
+    const QFont textFont = platform::arial(18, true);
     const QFontMetrics fm(textFont);
     const int textLeft = labelRect.left() + QFontMetrics(labelFont).horizontalAdvance(label) + 10;
     const int textRight = field.right() - 12;
@@ -306,12 +274,12 @@ bool PesquisaPadrao(TClientDataSet *list, int, int, int cor1, int cor2, int cor3
 {
     if (!list)
         return false;
-    if (!canShowDialog("PesquisaPadrao"))
+    if (!platform::Application::onInterfaceThread("PesquisaPadrao"))
         return false;
-    QWidget *parent = dialogParent();
+    QWidget *parent = TTouchDialog::workingWindow();
     QPointer<TfrmPesquisa> dialog = new TfrmPesquisa(list, SearchLook::fromRefs(cor1, cor2, cor3, cor5), parent);
-    dialog->setSubject(callSubject(parent));
-    const bool chosen = execWithDefaultCursor(dialog) == QDialog::Accepted;
+    dialog->setSubject(TTouchDialog::subjectOf(parent));
+    const bool chosen = dialog->showModal() == QDialog::Accepted;
     delete dialog.data(); // gone already if its parent went while it was shown
     return chosen;
 }

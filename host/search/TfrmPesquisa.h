@@ -1,13 +1,17 @@
 #pragma once
 
+#include "host/TTouchDialog.h"
 #include "host/search/SearchLook.h"
 #include "platform/Export.h"
 
-#include <QDialog>
 #include <QVariantList>
 #include <functional>
 
 namespace host {
+
+// The form in which the search compares texts: accents dropped and case folded, so
+// "acucar" matches "Com açúcar".
+OBSHOST_EXPORT QString foldForSearch(const QString &text);
 
 class TBlendedButton;
 class TClientDataSet;
@@ -29,7 +33,7 @@ class TTecladoTela;
 // through. While the dialog lives its filter stands in for the host's; when it goes,
 // the host's handler is put back and the list refiltered by it, the chosen record
 // staying current. The dialog never switches filtering off: that is the caller's.
-class OBSHOST_EXPORT TfrmPesquisa : public QDialog
+class OBSHOST_EXPORT TfrmPesquisa : public TTouchDialog
 {
     Q_OBJECT
 
@@ -55,13 +59,12 @@ public:
     bool choose();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    bool handleKey(QKeyEvent *event) override;
+    // Adds to the search text, up to MaxSearchLength.
+    void typeCharacter(QChar c) override;
+    void paintContent(QPainter &p) override;
 
 private:
-    void handleKey(QKeyEvent *event);
-    void type(QChar c);
     void removeLast();
     void applyFilter();
     void loadRows();
@@ -70,7 +73,6 @@ private:
     TClientDataSet *m_list;
     int m_descriptionField;
     std::function<bool(const TClientDataSet &, const QVariantList &)> m_hostFilter;
-    SearchLook m_look;
     QString m_search;
     TListaPesquisa *m_rows;
     TTecladoTela *m_keyboard;
