@@ -121,6 +121,38 @@ bool isIntegerType(FieldType type, qlonglong *min, qlonglong *max)
     }
 }
 
+ValueKind kindOf(FieldType type)
+{
+    switch (type) {
+    case FieldType::String:
+    case FieldType::WideString:
+        return ValueKind::Text;
+    case FieldType::Float32:
+    case FieldType::Float64:
+    case FieldType::Currency:
+    case FieldType::Fixed:
+        return ValueKind::Decimal;
+    case FieldType::Boolean:
+        return ValueKind::Boolean;
+    case FieldType::Date:
+        return ValueKind::Date;
+    case FieldType::Time:
+        return ValueKind::Time;
+    case FieldType::DateTime:
+    case FieldType::SQLDateTime:
+        return ValueKind::DateTime;
+    case FieldType::Int8:
+    case FieldType::Int16:
+    case FieldType::Int32:
+    case FieldType::Int64:
+    case FieldType::UInt8:
+    case FieldType::UInt16:
+    case FieldType::UInt32:
+        break;
+    }
+    return ValueKind::Integer;
+}
+
 // ---- Date and time forms: YYYYMMDD, hh:mm:sszzz, YYYYMMDDThh:mm:sszzz ----
 // Read by hand: QDate::fromString and QTime::fromString take about a hundred times as long,
 // which would add half again to loading a packet with a date in every row.

@@ -22,6 +22,11 @@ QLatin1String typeName(FieldType type);
 std::optional<FieldType> typeFromName(QStringView name, QStringView subtype);
 bool isIntegerType(FieldType type, qlonglong *min, qlonglong *max);
 
+// What a field's values are, whatever their width or name in the packet: the reader and
+// the writer convert by kind, so a type added to the format is classified once, here.
+enum class ValueKind { Text, Integer, Decimal, Boolean, Date, Time, DateTime };
+ValueKind kindOf(FieldType type);
+
 std::optional<QDate> parseDate(QStringView s);
 std::optional<QTime> parseTime(QStringView s);
 std::optional<QDateTime> parseDateTime(QStringView s);

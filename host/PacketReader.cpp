@@ -235,8 +235,10 @@ QVariant readValue(const FieldDef &def, QStringView value, int row)
                  .arg(row)
                  .arg(shown(value)));
     };
-    qlonglong min = 0, max = 0;
-    if (isIntegerType(def.type, &min, &max)) {
+    switch (kindOf(def.type)) {
+    case ValueKind::Integer: {
+        qlonglong min = 0, max = 0;
+        isIntegerType(def.type, &min, &max);
         bool ok = false;
         const qlonglong n = value.toLongLong(&ok);
         if (!ok || n < min || n > max)
@@ -245,41 +247,34 @@ QVariant readValue(const FieldDef &def, QStringView value, int row)
             return QVariant(n);
         return QVariant(int(n));
     }
-    switch (def.type) {
-    case FieldType::String:
-    case FieldType::WideString: {
+    case ValueKind::Text: {
         QString text = value.toString();
         platform::ansiControlsToText(text);
         return text;
     }
-    case FieldType::Float32:
-    case FieldType::Float64:
-    case FieldType::Currency:
-    case FieldType::Fixed: {
+    case ValueKind::Decimal: {
         bool ok = false;
         const double d = value.toDouble(&ok);
         return ok ? QVariant(d) : bad();
     }
-    case FieldType::Boolean: {
+    case ValueKind::Boolean: {
         const auto b = parseBoolean(value);
         return b ? QVariant(*b) : bad();
     }
-    case FieldType::Date: {
+    case ValueKind::Date: {
         const auto d = parseDate(value);
         return d ? QVariant(*d) : bad();
     }
-    case FieldType::Time: {
+    case ValueKind::Time: {
         const auto t = parseTime(value);
         return t ? QVariant(*t) : bad();
     }
-    case FieldType::DateTime:
-    case FieldType::SQLDateTime: {
+    case ValueKind::DateTime: {
         const auto dt = parseDateTime(value);
         return dt ? QVariant(*dt) : bad();
     }
-    default:
-        return bad();
     }
+    return bad();
 }
 
 constexpr int RowOriginal = 1;

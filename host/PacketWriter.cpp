@@ -94,25 +94,21 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
     const int id = value.metaType().id();
     const bool isText = id == QMetaType::QString;
 
-    qlonglong min = 0, max = 0;
-    if (isIntegerType(def.type, &min, &max)) {
+    switch (kindOf(def.type)) {
+    case ValueKind::Integer: {
+        qlonglong min = 0, max = 0;
+        isIntegerType(def.type, &min, &max);
         const std::optional<qint64> n = platform::varToInt64(value);
         if (!n || *n < min || *n > max)
             return bad();
         return QString::number(*n);
     }
-
-    switch (def.type) {
-    case FieldType::String:
-    case FieldType::WideString: {
+    case ValueKind::Text: {
         const QString text = platform::varToStr(value);
         checkXmlText(text, QStringLiteral("o campo '%1' do registro %2").arg(def.name).arg(row));
         return text;
     }
-    case FieldType::Float32:
-    case FieldType::Float64:
-    case FieldType::Currency:
-    case FieldType::Fixed: {
+    case ValueKind::Decimal: {
         bool ok = false;
         const double d = isText ? value.toString().trimmed().toDouble(&ok) : value.toDouble(&ok);
         if (!ok)
@@ -123,7 +119,7 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
             return QStringLiteral("-0");
         return QString::number(d, 'g', QLocale::FloatingPointShortest);
     }
-    case FieldType::Boolean: {
+    case ValueKind::Boolean: {
         std::optional<bool> b;
         if (id == QMetaType::Bool) {
             b = value.toBool();
@@ -139,7 +135,7 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
             return bad();
         return *b ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
     }
-    case FieldType::Time: {
+    case ValueKind::Time: {
         QTime time;
         if (id == QMetaType::QTime) {
             time = value.toTime();
@@ -155,12 +151,9 @@ std::optional<QString> writeValue(const FieldDef &def, const QVariant &value, in
             return std::nullopt; // an invalid time is no time
         return formatTime(time);
     }
-    case FieldType::Date:
-    case FieldType::DateTime:
-    case FieldType::SQLDateTime:
+    case ValueKind::Date:
+    case ValueKind::DateTime:
         break;
-    default:
-        return bad();
     }
 
     // Dates and date-times. The platform's are naive wall-clock values; a QDateTime goes out
