@@ -67,7 +67,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     // The look at the given pixel ratios; keys that draw more add to it.
     virtual KeyLook look(qreal ratio, qreal deviceRatio) const;
-    // Draws the whole key in logical pixels; paintEvent shows it through the cache. A
+    // Draws the whole key in logical pixels; paintEvent keeps it as the rendering. A
     // picture is prepared at deviceRatio.
     virtual void paintKey(QPainter &p, qreal deviceRatio);
     // Draws the rounded face; shared by the keys that add a picture.
