@@ -1,6 +1,7 @@
 #include "host/TBlendedBitBtn.h"
 
-#include <QCache>
+#include "host/KeyRenderings.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -91,38 +92,6 @@ Wrapped wrapCaption(const QString &caption, const QFontMetricsF &fm, qreal room,
     return w;
 }
 
-size_t contentHash(const QImage &img)
-{
-    size_t h = qHashMulti(0, img.width(), img.height(), int(img.format()), img.devicePixelRatio());
-    const qsizetype lineBytes = (qsizetype(img.width()) * img.depth() + 7) / 8;
-    for (int y = 0; y < img.height(); ++y)
-        h = qHashBits(img.constScanLine(y), size_t(lineBytes), h);
-    return h;
-}
-
-// The picture with its background keyed out, premultiplied, kept by content: the
-// window loads its pictures afresh for every call, and keying out is the costly part.
-// Equal pictures also get the very same result, so their keys share one rendering.
-QImage keyedOut(const QImage &glyph)
-{
-    if (glyph.isNull())
-        return QImage();
-    struct Entry
-    {
-        QImage source;
-        QImage keyed;
-    };
-    static QCache<size_t, Entry> cache(256 * 1024); // cost: pixels
-    const size_t key = contentHash(glyph);
-    if (const Entry *e = cache.object(key))
-        if (e->source.devicePixelRatio() == glyph.devicePixelRatio() && e->source == glyph)
-            return e->keyed;
-    QImage keyed = TBlendedBitBtn::backgroundToAlpha(glyph).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const qsizetype cost = qsizetype(glyph.width()) * glyph.height();
-    cache.insert(key, new Entry {glyph, keyed}, cost);
-    return keyed;
-}
-
 } // namespace
 
 TBlendedBitBtn::TBlendedBitBtn(QWidget *parent)
@@ -164,9 +133,8 @@ void TBlendedBitBtn::SetGlyph(const QImage &glyph)
     if (glyph == m_glyph && glyph.devicePixelRatio() == m_glyph.devicePixelRatio())
         return;
     m_glyph = glyph;
-    m_transparent = keyedOut(glyph);
-    m_drawn = QImage();
-    update();
+    m_transparent = KeyRenderings::keyedOut(glyph);
+    lookChanged();
 }
 
 void TBlendedBitBtn::SetLayout(ButtonLayout layout)
@@ -174,7 +142,7 @@ void TBlendedBitBtn::SetLayout(ButtonLayout layout)
     if (layout == m_layout)
         return;
     m_layout = layout;
-    update();
+    lookChanged();
 }
 
 void TBlendedBitBtn::SetSpacing(int spacing)
@@ -182,7 +150,7 @@ void TBlendedBitBtn::SetSpacing(int spacing)
     if (spacing == m_spacing)
         return;
     m_spacing = spacing;
-    update();
+    lookChanged();
 }
 
 TBlendedBitBtn::Placement TBlendedBitBtn::placement() const
@@ -248,34 +216,29 @@ TBlendedBitBtn::Placement TBlendedBitBtn::placement() const
     return out;
 }
 
-void TBlendedBitBtn::paintGlyph(QPainter &p, const QRectF &at, qreal ratio)
+void TBlendedBitBtn::paintGlyph(QPainter &p, const QRectF &at, qreal ratio) const
 {
+    // Prepared on every rendering: the key's rendering is what is kept.
+    QImage img = m_transparent;
     // A disabled key shows its picture in the disabled caption colour, so that a white
     // drawing stays visible on a light disabled face.
-    const QColor tint = isEnabled() ? QColor() : captionColor();
-    if (m_drawn.isNull() || m_drawnRatio != ratio || m_drawnTint != tint) {
-        QImage img = m_transparent;
-        if (tint.isValid()) {
-            QPainter tp(&img);
-            tp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            tp.fillRect(img.rect(), tint);
-        }
-        const QSize device(qRound(at.width() * ratio), qRound(at.height() * ratio));
-        if (img.size() != device)
-            img = img.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        img.setDevicePixelRatio(ratio);
-        m_drawn = img;
-        m_drawnRatio = ratio;
-        m_drawnTint = tint;
+    if (!isEnabled()) {
+        QPainter tp(&img);
+        tp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tp.fillRect(img.rect(), captionColor());
     }
+    const QSize device(qRound(at.width() * ratio), qRound(at.height() * ratio));
+    if (img.size() != device)
+        img = img.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    img.setDevicePixelRatio(ratio);
     // On whole device pixels, so an unscaled picture stays sharp.
     const QPointF snapped(std::round(at.x() * ratio) / ratio, std::round(at.y() * ratio) / ratio);
-    p.drawImage(snapped, m_drawn);
+    p.drawImage(snapped, img);
 }
 
-TBlendedButton::Look TBlendedBitBtn::look(qreal ratio, qreal deviceRatio) const
+KeyLook TBlendedBitBtn::look(qreal ratio, qreal deviceRatio) const
 {
-    Look l = TBlendedButton::look(ratio, deviceRatio);
+    KeyLook l = TBlendedButton::look(ratio, deviceRatio);
     l.glyph = m_transparent.isNull() ? 0 : m_transparent.cacheKey();
     l.layout = int(m_layout);
     l.spacing = m_spacing;

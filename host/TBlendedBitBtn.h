@@ -50,19 +50,15 @@ public:
     static QImage backgroundToAlpha(const QImage &glyph);
 
 protected:
-    Look look(qreal ratio, qreal deviceRatio) const override;
+    KeyLook look(qreal ratio, qreal deviceRatio) const override;
     void paintKey(QPainter &p, qreal deviceRatio) override;
 
 private:
-    void paintGlyph(QPainter &p, const QRectF &at, qreal deviceRatio);
+    void paintGlyph(QPainter &p, const QRectF &at, qreal deviceRatio) const;
 
     QImage m_glyph; // as given
     // Background keyed out, premultiplied; shared by the keys given the same picture.
     QImage m_transparent;
-    // The picture as last drawn: scaled to the device and tinted when disabled.
-    QImage m_drawn;
-    qreal m_drawnRatio = 0;
-    QColor m_drawnTint;
     ButtonLayout m_layout = ButtonLayout::GlyphLeft;
     int m_spacing = 4;
 };

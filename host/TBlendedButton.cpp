@@ -2,13 +2,13 @@
 
 #include "platform/Application.h"
 
+#include "host/KeyRenderings.h"
+
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
-#include <QVarLengthArray>
 
-#include <bit>
 #include <cmath>
 
 namespace host {
@@ -23,12 +23,32 @@ TBlendedButton::TBlendedButton(QWidget *parent)
     });
 }
 
+void TBlendedButton::lookChanged()
+{
+    m_shown = QPixmap();
+    update();
+}
+
+void TBlendedButton::changeEvent(QEvent *event)
+{
+    // Font, enabled state, layout direction and the like; the look decides at paint
+    // time whether the pixels change.
+    m_shown = QPixmap();
+    QAbstractButton::changeEvent(event);
+}
+
+void TBlendedButton::resizeEvent(QResizeEvent *event)
+{
+    m_shown = QPixmap();
+    QAbstractButton::resizeEvent(event);
+}
+
 void TBlendedButton::setColorMember(QColor &member, const QColor &c)
 {
     if (member == c)
         return;
     member = c;
-    update();
+    lookChanged();
 }
 
 void TBlendedButton::SetColor(const QColor &c)
@@ -75,77 +95,9 @@ QSize TBlendedButton::sizeHint() const
     return QSize(60, 53);
 }
 
-namespace {
-
-// A cache key is built for every key of every new window, so it is written as raw
-// values rather than formatted text. Strings go with their length, so that no two
-// looks give the same key.
-class KeyWriter
+KeyLook TBlendedButton::look(qreal ratio, qreal deviceRatio) const
 {
-public:
-    void put(quint64 v)
-    {
-        for (int i = 0; i < 4; ++i)
-            m_chars.append(char16_t(v >> (16 * i)));
-    }
-    void put(qreal v) { put(std::bit_cast<quint64>(double(v))); }
-    void put(quint32 low, quint32 high) { put(quint64(low) | quint64(high) << 32); }
-    void put(QStringView s)
-    {
-        put(quint64(s.size()));
-        m_chars.append(reinterpret_cast<const char16_t *>(s.utf16()), s.size());
-    }
-    void put(QLatin1String s)
-    {
-        put(quint64(s.size()));
-        for (char c : s)
-            m_chars.append(char16_t(uchar(c)));
-    }
-    QString text() const { return QString(reinterpret_cast<const QChar *>(m_chars.constData()), m_chars.size()); }
-
-private:
-    QVarLengthArray<char16_t, 256> m_chars;
-};
-
-} // namespace
-
-QString TBlendedButton::Look::cacheKey() const
-{
-    KeyWriter key;
-    key.put(QLatin1String("obs.touchkey"));
-    key.put(QLatin1String(kind ? kind->className() : ""));
-    key.put(quint32(size.width()), quint32(size.height()));
-    key.put(ratio);
-    key.put(deviceRatio);
-    key.put(quint32(phaseX), quint32(phaseY));
-    key.put(quint32(dpiX), quint32(dpiY));
-    key.put(quint64(enabled) | quint64(down) << 1 | quint64(direction) << 2);
-    key.put(quint64(face.rgba64()));
-    key.put(quint64(caption.rgba64()));
-    key.put(quint64(glyph));
-    key.put(quint32(layout), quint32(spacing));
-    // Every attribute of the font that can change its drawing.
-    const QStringList families = font.families();
-    key.put(quint64(families.size()));
-    for (const QString &family : families)
-        key.put(QStringView(family));
-    key.put(QStringView(font.styleName()));
-    key.put(font.pointSizeF());
-    key.put(quint32(font.pixelSize()), quint32(font.weight()));
-    key.put(quint64(font.style()) | quint64(font.styleHint()) << 8 | quint64(font.styleStrategy()) << 16
-            | quint64(font.hintingPreference()) << 32 | quint64(font.capitalization()) << 40);
-    key.put(quint64(font.stretch()) | quint64(font.underline()) << 32 | quint64(font.overline()) << 33
-            | quint64(font.strikeOut()) << 34 | quint64(font.fixedPitch()) << 35 | quint64(font.kerning()) << 36
-            | quint64(font.letterSpacingType()) << 40);
-    key.put(font.letterSpacing());
-    key.put(font.wordSpacing());
-    key.put(QStringView(text));
-    return key.text();
-}
-
-TBlendedButton::Look TBlendedButton::look(qreal ratio, qreal deviceRatio) const
-{
-    Look l;
+    KeyLook l;
     l.kind = metaObject();
     l.size = size();
     l.ratio = ratio;
@@ -165,11 +117,10 @@ TBlendedButton::Look TBlendedButton::look(qreal ratio, qreal deviceRatio) const
     return l;
 }
 
-QPixmap TBlendedButton::rendering(const Look &look)
+QPixmap TBlendedButton::rendering(const KeyLook &look)
 {
-    const QString key = look.cacheKey();
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
+    QPixmap pixmap = KeyRenderings::find(look);
+    if (!pixmap.isNull())
         return pixmap;
     const QPointF phase(look.phaseX / 64.0, look.phaseY / 64.0);
     QImage img(QSize(int(std::ceil(phase.x() + look.size.width() * look.ratio)),
@@ -191,7 +142,7 @@ QPixmap TBlendedButton::rendering(const Look &look)
         paintKey(p, look.deviceRatio);
     }
     pixmap = QPixmap::fromImage(std::move(img));
-    QPixmapCache::insert(key, pixmap);
+    KeyRenderings::insert(look, pixmap);
     return pixmap;
 }
 
@@ -232,7 +183,7 @@ void TBlendedButton::paintEvent(QPaintEvent *)
         return;
     }
     const qreal ratio = t.m11();
-    Look now = look(ratio, deviceRatio);
+    KeyLook now = look(ratio, deviceRatio);
     // The rendering carries the key's offset within its first device pixel and is laid
     // on whole pixels, so its antialiased edges match a key drawn in place.
     const auto phaseOf = [](qreal device) {

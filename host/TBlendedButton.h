@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/KeyLook.h"
 #include "platform/Export.h"
 
 #include <QAbstractButton>
@@ -18,8 +19,10 @@ namespace host {
 // with the key as sender. An exception from the handler is shown to the operator
 // and goes no further.
 //
-// A key's rendering is kept as a pixmap, shared through QPixmapCache by every key
-// that looks the same, so a repaint of a whole keyboard is one blit per key.
+// A key's pixels are named by its KeyLook. The key keeps the look it showed last and
+// that rendering; a paint whose look differs renders again, or takes the rendering of a
+// key that looked the same from KeyRenderings, so a repaint of a whole keyboard is one
+// blit per key. Setters, changeEvent and resizeEvent drop the kept rendering.
 class OBSHOST_EXPORT TBlendedButton : public QAbstractButton
 {
     Q_OBJECT
@@ -59,50 +62,22 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    // Everything a key's pixels depend on. Keys with equal looks draw the same pixels,
-    // so the look names the cached rendering.
-    struct Look
-    {
-        const QMetaObject *kind = nullptr; // a picture key lays out its caption differently
-        QSize size;
-        qreal ratio = 1; // device pixels per logical pixel
-        // The paint device's own pixel ratio, which a picture is prepared at; less than
-        // ratio when rendering into a painter that scales.
-        qreal deviceRatio = 1;
-        // Where the key starts within its first device pixel, in 64ths (the raster
-        // engine's precision): at fractional scales a key's edges fall between pixels.
-        int phaseX = 0;
-        int phaseY = 0;
-        // Logical resolution, which only a font sized in points depends on; 0 otherwise.
-        int dpiX = 0;
-        int dpiY = 0;
-        bool enabled = true;
-        bool down = false;
-        QColor face;
-        QColor caption;
-        QString text;
-        QFont font;
-        Qt::LayoutDirection direction = Qt::LeftToRight;
-        qint64 glyph = 0; // the drawn picture's cacheKey, 0 without one
-        int layout = 0;
-        int spacing = 0;
-
-        bool operator==(const Look &) const = default;
-        QString cacheKey() const;
-    };
-
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // The look at the given pixel ratios; keys that draw more add to it.
-    virtual Look look(qreal ratio, qreal deviceRatio) const;
-    // Draws the whole key in logical pixels; paintEvent shows it through the cache. A
+    virtual KeyLook look(qreal ratio, qreal deviceRatio) const;
+    // Draws the whole key in logical pixels; paintEvent keeps it as the rendering. A
     // picture is prepared at deviceRatio.
     virtual void paintKey(QPainter &p, qreal deviceRatio);
     // Draws the rounded face; shared by the keys that add a picture.
     void paintFace(QPainter &p) const;
+    // For setters of what the key shows: drops the kept rendering and repaints.
+    void lookChanged();
 
 private:
     void setColorMember(QColor &member, const QColor &c);
-    QPixmap rendering(const Look &look);
+    QPixmap rendering(const KeyLook &look);
 
     int m_tag = 0;
     QColor m_color = QColor(128, 128, 128);
@@ -112,8 +87,8 @@ private:
     QColor m_disabledColor = QColor(128, 128, 128);
     QColor m_disabledFontColor = QColor(192, 192, 192);
 
-    // What this key showed last, so an unchanged key needs no cache lookup.
-    Look m_shownLook;
+    // What this key showed last, so an unchanged key needs no lookup.
+    KeyLook m_shownLook;
     QPixmap m_shown;
 };
 

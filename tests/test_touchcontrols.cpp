@@ -3,17 +3,19 @@
 // device pixel ratio of 2, and kept renderings that follow every change.
 
 #include "dialog/resources/Resources.h"
+#include "host/KeyRenderings.h"
 #include "host/TBlendedBitBtn.h"
 #include "platform/Painting.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
 #include <gtest/gtest.h>
 
 #include <functional>
 
 using host::ButtonLayout;
+using host::KeyLook;
+using host::KeyRenderings;
 using host::TBlendedBitBtn;
 using host::TBlendedButton;
 using platform::arial;
@@ -384,7 +386,7 @@ void expectChangesShow(const std::function<void(Key &)> &setUp, const std::vecto
         const QImage changed = shot(key);
         EXPECT_NE(changed, drawn);
 
-        QPixmapCache::clear();
+        KeyRenderings::clear();
         Key fresh;
         setUp(fresh);
         if (c.before)
@@ -467,8 +469,104 @@ TEST(KeptRendering, PictureLoadedTwiceDrawsTheSame)
     setUpPictureKey(first, resources::Pesquisa, QStringLiteral("Pesquisar"), QSize(144, 38), 15);
     setUpPictureKey(second, resources::Pesquisa, QStringLiteral("Pesquisar"), QSize(144, 38), 15);
     const QImage a = shot(first);
-    QPixmapCache::clear();
+    KeyRenderings::clear();
     EXPECT_EQ(shot(second), a);
+}
+
+// A key whose look the test can ask for, as paintEvent does.
+class OpenKey : public TBlendedButton
+{
+public:
+    using TBlendedButton::look;
+};
+
+TEST(KeptRendering, LooksAreEqualOnlyWhenEverythingIsAndEqualLooksHashAlike)
+{
+    OpenKey key;
+    setUpKey(key, QStringLiteral("W"));
+    const KeyLook base = key.look(1, 1);
+    // Built afresh, not copied: equal values, distinct objects.
+    KeyLook same = base;
+    same.font = arial(24);
+    same.face = QColor(128, 128, 128);
+    same.text = QStringLiteral("W");
+    EXPECT_EQ(same, base);
+    EXPECT_EQ(qHash(same, 7), qHash(base, 7));
+
+    const std::vector<std::pair<const char *, std::function<void(KeyLook &)>>> changes {
+        {"kind", [](KeyLook &l) { l.kind = &TBlendedBitBtn::staticMetaObject; }},
+        {"size", [](KeyLook &l) { l.size.rwidth() += 1; }},
+        {"ratio", [](KeyLook &l) { l.ratio = 1.25; }},
+        {"device ratio", [](KeyLook &l) { l.deviceRatio = 2; }},
+        {"phase", [](KeyLook &l) { l.phaseY = 32; }},
+        {"resolution", [](KeyLook &l) { l.dpiX = 144; }},
+        {"enabled", [](KeyLook &l) { l.enabled = false; }},
+        {"down", [](KeyLook &l) { l.down = true; }},
+        {"face", [](KeyLook &l) { l.face = Qt::black; }},
+        {"caption colour", [](KeyLook &l) { l.caption = Qt::black; }},
+        {"caption", [](KeyLook &l) { l.text = QStringLiteral("w"); }},
+        {"bold", [](KeyLook &l) { l.font.setBold(true); }},
+        {"letter spacing", [](KeyLook &l) { l.font.setLetterSpacing(QFont::AbsoluteSpacing, 1); }},
+        {"direction", [](KeyLook &l) { l.direction = Qt::RightToLeft; }},
+        {"picture", [](KeyLook &l) { l.glyph = 1; }},
+        {"layout", [](KeyLook &l) { l.layout = 2; }},
+        {"spacing", [](KeyLook &l) { l.spacing = -3; }},
+    };
+    for (const auto &[what, change] : changes) {
+        SCOPED_TRACE(what);
+        KeyLook other = base;
+        change(other);
+        EXPECT_NE(other, base);
+    }
+}
+
+TEST(KeptRendering, KeysAlikeShareOneRenderingByTheirLook)
+{
+    KeyRenderings::clear();
+    // Shown, as in a window: a hidden widget is sent its size again on every grab.
+    OpenKey first;
+    setUpKey(first, QStringLiteral("K"));
+    first.show();
+    const QImage drawn = shot(first);
+    ASSERT_FALSE(KeyRenderings::find(first.look(1, 1)).isNull());
+
+    // A marked rendering stands in for the shared one: a key alike shows it, the key that
+    // drew it keeps its own.
+    QImage marked(first.size(), QImage::Format_ARGB32_Premultiplied);
+    marked.fill(Qt::red);
+    KeyRenderings::insert(first.look(1, 1), QPixmap::fromImage(marked));
+    OpenKey second;
+    setUpKey(second, QStringLiteral("K"));
+    second.show();
+    EXPECT_EQ(shot(second).pixel(30, 26), QColor(Qt::red).rgb());
+    EXPECT_EQ(shot(first), drawn);
+
+    // A setter drops the kept rendering: setting a colour and back shows the shared one.
+    first.SetColor(Qt::blue);
+    first.SetColor(kGray);
+    EXPECT_EQ(shot(first).pixel(30, 26), QColor(Qt::red).rgb());
+
+    // Clearing what is shared leaves what a key keeps; a change of look draws afresh.
+    KeyRenderings::clear();
+    EXPECT_TRUE(KeyRenderings::find(first.look(1, 1)).isNull());
+    EXPECT_EQ(shot(first).pixel(30, 26), QColor(Qt::red).rgb());
+    first.setDown(true);
+    shot(first);
+    first.setDown(false);
+    EXPECT_EQ(shot(first), drawn);
+}
+
+TEST(KeptRendering, EqualPicturesAreKeyedOutOnce)
+{
+    const QImage a = resources::glyph(resources::Pesquisa);
+    const QImage b = resources::glyph(resources::Pesquisa);
+    ASSERT_FALSE(a.isNull());
+    const QImage keyed = KeyRenderings::keyedOut(a);
+    EXPECT_EQ(keyed.cacheKey(), KeyRenderings::keyedOut(b).cacheKey());
+    EXPECT_EQ(keyed, TBlendedBitBtn::backgroundToAlpha(a).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QImage edited = b;
+    edited.setPixel(0, 0, qRgb(255, 0, 0));
+    EXPECT_NE(KeyRenderings::keyedOut(edited).cacheKey(), keyed.cacheKey());
 }
 
 } // namespace
