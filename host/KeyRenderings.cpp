@@ -3,6 +3,7 @@
 #include "host/TBlendedBitBtn.h"
 
 #include <QCache>
+#include <QCoreApplication>
 
 namespace host {
 
@@ -37,6 +38,14 @@ size_t contentHash(const QImage &img)
     return h;
 }
 
+bool clearsAtApplicationEnd = false;
+
+void clearAtApplicationEnd()
+{
+    clearsAtApplicationEnd = false;
+    KeyRenderings::clear();
+}
+
 } // namespace
 
 QPixmap KeyRenderings::find(const KeyLook &look)
@@ -48,6 +57,13 @@ QPixmap KeyRenderings::find(const KeyLook &look)
 
 void KeyRenderings::insert(const KeyLook &look, const QPixmap &rendering)
 {
+    // Pixmaps belong to the application that drew them: they go with it, not at process
+    // exit, and a host that makes another application gets no pixmap of the last one.
+    // Qt forgets its post routines as it runs them, so each application gets its own.
+    if (!clearsAtApplicationEnd) {
+        qAddPostRoutine(clearAtApplicationEnd);
+        clearsAtApplicationEnd = true;
+    }
     const qsizetype cost = qsizetype(rendering.width()) * rendering.height();
     renderings().insert(look, new QPixmap(rendering), qMax<qsizetype>(cost, 1));
 }
