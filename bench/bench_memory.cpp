@@ -53,8 +53,7 @@ long long peakGrowth(const QString &file, bool *loaded)
                 try {
                     t.LoadFromFile(file);
                     result[1] = 1;
-                } catch (const platform::Exception &) {
-                }
+                } catch (const platform::Exception &) { }
                 result[0] = statusBytes("VmHWM") - before;
             }
         }

@@ -38,7 +38,10 @@ constexpr int rowTop(int r)
 
 constexpr ControlDesc charKey(const char *name, const char *caption, int col, int row, int tag)
 {
-    ControlDesc d {ControlClass::TBlendedButton, name, QRect(colLeft(col), rowTop(row), 60, 53)};
+    ControlDesc d {};
+    d.cls = ControlClass::TBlendedButton;
+    d.name = name;
+    d.bounds = QRect(colLeft(col), rowTop(row), 60, 53);
     d.caption = caption;
     d.font = {"Arial", 24, false};
     d.fontColor = clWhite;
@@ -92,7 +95,10 @@ constexpr ControlDesc withLayout(ControlDesc d, ButtonLayout layout)
 
 constexpr ControlDesc rectShape(const char *name, QRect bounds, QRgb fill, QRgb pen, int penWidth)
 {
-    ControlDesc d {ControlClass::TShape, name, bounds};
+    ControlDesc d {};
+    d.cls = ControlClass::TShape;
+    d.name = name;
+    d.bounds = bounds;
     d.color = fill;
     d.penColor = pen;
     d.penWidth = penWidth;
@@ -101,7 +107,10 @@ constexpr ControlDesc rectShape(const char *name, QRect bounds, QRgb fill, QRgb 
 
 constexpr ControlDesc blendedShape(const char *name, QRect bounds)
 {
-    ControlDesc d {ControlClass::TBlendedShape, name, bounds};
+    ControlDesc d {};
+    d.cls = ControlClass::TBlendedShape;
+    d.name = name;
+    d.bounds = bounds;
     d.color = kPanel;
     d.roundRect = true;
     return d;
@@ -110,7 +119,10 @@ constexpr ControlDesc blendedShape(const char *name, QRect bounds)
 constexpr ControlDesc label(const char *name, QRect bounds, const char *caption, FontDesc font, QRgb fontColor,
                             bool autoSize, bool wordWrap)
 {
-    ControlDesc d {ControlClass::TLabel, name, bounds};
+    ControlDesc d {};
+    d.cls = ControlClass::TLabel;
+    d.name = name;
+    d.bounds = bounds;
     d.caption = caption;
     d.font = font;
     d.fontColor = fontColor;
@@ -127,7 +139,8 @@ constexpr ControlClass BitBtn = ControlClass::TBlendedBitBtn;
 constexpr std::array<ControlDesc, 52> kControls = {
     rectShape("blsBorda", QRect(0, 0, 726, 480), clWhite, kOrangeBrown, 2),
     blendedShape("blsCod", QRect(4, 5, 569, 38)),
-    label("lblCodigo", QRect(13, 14, 62, 19), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Código:"), {"Arial", 16, true}, clBlack, true, false),
+    label("lblCodigo", QRect(13, 14, 62, 19), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Código:"),
+          {"Arial", 16, true}, clBlack, true, false),
     label("lblInformacao", QRect(100, 14, 5, 19), "", {"Tahoma", 16, true}, clNavy, true, false),
     rectShape("blsDesc", QRect(12, 47, 701, 150), clWhite, clBlack, 2),
     label("lblDesc", QRect(19, 56, 686, 125), "", {"Arial", 13, true}, clBlack, false, true),
@@ -142,7 +155,8 @@ constexpr std::array<ControlDesc, 52> kControls = {
     charKey("sbt8", "8", 8, 1, 56),
     charKey("sbt9", "9", 9, 1, 57),
     charKey("sbt0", "0", 10, 1, 48),
-    commandKey(Button, "spdBackSpace", QRect(624, 203, 90, 53), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Backspace"), 15, true, &F::spdBackSpaceClick),
+    commandKey(Button, "spdBackSpace", QRect(624, 203, 90, 53),
+               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Backspace"), 15, true, &F::spdBackSpaceClick),
     charKey("sbtQ", "Q", 1, 2, 81),
     charKey("sbtW", "W", 2, 2, 87),
     charKey("sbtE", "E", 3, 2, 69),
@@ -169,24 +183,32 @@ constexpr std::array<ControlDesc, 52> kControls = {
     charKey("sbtB", "B", 5, 4, 66),
     charKey("sbtN", "N", 6, 4, 78),
     charKey("sbtM", "M", 7, 4, 77),
-    withDisabled(withGlyph(commandKey(BitBtn, "sbtCorrigir", QRect(440, 365, 182, 53), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "      Apagar"), 21, false,
+    withDisabled(withGlyph(commandKey(BitBtn, "sbtCorrigir", QRect(440, 365, 182, 53),
+                                      QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "      Apagar"), 21, false,
                                       &F::sbtCorrigirClick),
                            1, -5),
                  clWhite, clSilver),
-    withDisabled(withGlyph(commandKey(BitBtn, "sbtPesquisa", QRect(569, 5, 144, 38),
-                                      QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "    Pesquisar          Observação"), 15, true, &F::sbtPesquisaClick),
-                           2, -5),
-                 clWhite, clSilver),
-    withGlyph(commandKey(BitBtn, "sbtSair", QRect(13, 419, 121, 53), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Sair"), 21, false, &F::sbtSairClick), 3),
+    withDisabled(
+        withGlyph(commandKey(BitBtn, "sbtPesquisa", QRect(569, 5, 144, 38),
+                             QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "    Pesquisar          Observação"), 15,
+                             true, &F::sbtPesquisaClick),
+                  2, -5),
+        clWhite, clSilver),
+    withGlyph(commandKey(BitBtn, "sbtSair", QRect(13, 419, 121, 53),
+                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Sair"), 21, false, &F::sbtSairClick),
+              3),
     withAccessible(
         withDisabled(commandKey(Button, "sbtEspaco", QRect(135, 419, 304, 53), "", 24, false, &F::sbtEspacoClick),
                      clWhite, clSilver),
         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Espaço")),
     charKey("sbtX", "X", 2, 4, 88),
-    withLayout(commandKey(BitBtn, "sbtEnter", QRect(624, 257, 90, 160), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Enter"), 21, false, &F::sbtEnterClick),
+    withLayout(commandKey(BitBtn, "sbtEnter", QRect(624, 257, 90, 160),
+                          QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Enter"), 21, false, &F::sbtEnterClick),
                ButtonLayout::GlyphTop),
-    commandKey(BitBtn, "spbConfirmar", QRect(580, 419, 134, 53), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Confirmar"), 21, false, &F::spbConfirmarClick),
-    withGlyph(commandKey(BitBtn, "sbtEditaDesc", QRect(440, 419, 139, 53), QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Editar"), 21, false, &F::sbtEditaDescClick),
+    commandKey(BitBtn, "spbConfirmar", QRect(580, 419, 134, 53),
+               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Confirmar"), 21, false, &F::spbConfirmarClick),
+    withGlyph(commandKey(BitBtn, "sbtEditaDesc", QRect(440, 419, 139, 53),
+                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Editar"), 21, false, &F::sbtEditaDescClick),
               4),
 };
 

@@ -39,8 +39,7 @@ int lengthOf(const char16_t *word)
 
 MarkupScreen::MarkupScreen(int maxAttributesPerElement)
     : m_maxAttributes(maxAttributesPerElement)
-{
-}
+{ }
 
 void MarkupScreen::feed(QStringView text)
 {
@@ -71,7 +70,7 @@ void MarkupScreen::step(char16_t c)
     case State::CData:
     case State::Instruction: {
         const bool ends = c == u'>'
-            && (m_state == State::Comment       ? m_last[0] == u'-' && m_last[1] == u'-'
+            && (m_state == State::Comment     ? m_last[0] == u'-' && m_last[1] == u'-'
                     : m_state == State::CData ? m_last[0] == u']' && m_last[1] == u']'
                                               : m_last[1] == u'?');
         m_last[0] = m_last[1];
@@ -124,9 +123,8 @@ void MarkupScreen::tagChar(char16_t c)
         m_quote = c;
     } else if (c == u'=') {
         if (++m_attributes > m_maxAttributes)
-            throw platform::EDatabaseError(QStringLiteral("um elemento na linha %1 tem mais de %2 atributos")
-                                               .arg(m_line)
-                                               .arg(m_maxAttributes));
+            throw platform::EDatabaseError(
+                QStringLiteral("um elemento na linha %1 tem mais de %2 atributos").arg(m_line).arg(m_maxAttributes));
     } else if (c == u'>') {
         m_state = State::Text;
     } else if (c == u'<') {

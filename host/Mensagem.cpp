@@ -157,7 +157,7 @@ namespace {
 QVariant schemeOfWorkingWindow()
 {
     for (QWidget *w = TTouchDialog::workingWindow(); w; w = w->parentWidget()) {
-        const QVariant scheme = w->property(kSchemePropertyName);
+        QVariant scheme = w->property(kSchemePropertyName);
         if (scheme.isValid())
             return scheme;
     }

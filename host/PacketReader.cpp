@@ -414,8 +414,7 @@ DataPacket::Content readPacket(QIODevice &in, qint64 maxBytes)
                 fail(QStringLiteral("o elemento raiz é <%1>, e não <DATAPACKET>").arg(shown(r.xml.qualifiedName())));
             content = readDataPacket(r);
             // The parser ends the document where its text runs out: give it all that follows.
-            while (r.feed()) {
-            }
+            while (r.feed()) { }
         } else if (token == QXmlStreamReader::EndDocument) {
             break;
         }

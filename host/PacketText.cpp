@@ -21,8 +21,8 @@ constexpr qint64 PieceBytes = 64 * 1024;
 
 // The names of the C0 control characters.
 constexpr const char *ControlNames[32] = {
-    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
-    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US",
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",  "VT",  "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS", "GS", "RS", "US",
 };
 
 // XML 1.0 admits tab, line feed and carriage return of the C0 controls, and no other.
@@ -62,8 +62,7 @@ bool is32(QStringConverter::Encoding e)
 PacketText::PacketText(QIODevice &in, qint64 maxBytes)
     : m_in(in)
     , m_maxBytes(maxBytes)
-{
-}
+{ }
 
 // Reads until atLeast bytes are at hand or the device has no more; an empty result is the end.
 QByteArray PacketText::readBytes(qint64 atLeast)
@@ -148,7 +147,8 @@ void PacketText::start(QByteArray &first)
         m_mode = Mode::Wide;
         m_wideUnit = is32(*encoding) ? 4 : 2;
         m_decoder.emplace(*encoding);
-        const bool bom32 = first.startsWith(QByteArray("\xFF\xFE\0\0", 4)) || first.startsWith(QByteArray("\0\0\xFE\xFF", 4));
+        const bool bom32
+            = first.startsWith(QByteArray("\xFF\xFE\0\0", 4)) || first.startsWith(QByteArray("\0\0\xFE\xFF", 4));
         const bool bom16 = first.startsWith("\xFF\xFE") || first.startsWith("\xFE\xFF");
         m_wideOffset = m_wideUnit == 4 ? (bom32 ? 4 : 0) : (bom16 ? 2 : 0);
         return;

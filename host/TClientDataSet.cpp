@@ -366,7 +366,8 @@ void TClientDataSet::LoadFromFile(const QString &fileName)
     const qint64 limit = FileSizeLimit();
     if (info.size() > limit)
         throw EDatabaseError(DataPacket::readFailure(
-            fileName, QStringLiteral("o arquivo tem %1 bytes, mais que o limite de %2 bytes").arg(info.size()).arg(limit)));
+            fileName,
+            QStringLiteral("o arquivo tem %1 bytes, mais que o limite de %2 bytes").arg(info.size()).arg(limit)));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EDatabaseError(

@@ -7,6 +7,12 @@
 
 #define OBS_EXPORT __attribute__((visibility("default")))
 
+// extern "C" only keeps the names unmangled: hosts are C++ and call through the C++
+// function types of the public header, so a QVariant result is what they expect.
+#if defined(__clang__)
+#pragma clang diagnostic ignored "-Wreturn-type-c-linkage"
+#endif
+
 extern "C" {
 
 OBS_EXPORT QVariant ObservacaoMod(host::TClientDataSet *list, const QString &caption) noexcept

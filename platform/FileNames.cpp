@@ -9,7 +9,7 @@ namespace platform {
 QString findFileIgnoringCase(const QString &dir, const QString &name)
 {
     const QDir directory(dir);
-    const QString exact = directory.filePath(name);
+    QString exact = directory.filePath(name);
     if (QFileInfo(exact).isFile())
         return exact;
 

@@ -24,14 +24,14 @@ xcb_connection_t *connection()
 
 xcb_window_t nativeWindow(QWidget *window)
 {
-    return window ? static_cast<xcb_window_t>(window->window()->winId()) : XCB_WINDOW_NONE;
+    return window ? static_cast<xcb_window_t>(window->window()->winId()) : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
     xcb_intern_atom_reply_t *reply
         = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<quint16>(qstrlen(name)), name), nullptr);
-    const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
     return a;
 }
@@ -72,8 +72,7 @@ bool X11Desktop::grabKeyboard(QWidget *window)
     if (!c || !window)
         return false;
     xcb_grab_keyboard_reply_t *reply = xcb_grab_keyboard_reply(
-        c,
-        xcb_grab_keyboard(c, 1, nativeWindow(window), XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+        c, xcb_grab_keyboard(c, 1, nativeWindow(window), XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
         nullptr);
     const bool grabbed = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     std::free(reply);
@@ -99,11 +98,17 @@ void X11Desktop::focus(QWidget *window)
 
 #else
 
-bool X11Desktop::available() { return false; }
-void X11Desktop::lockWindowFunctions(QWidget *) {}
-bool X11Desktop::grabKeyboard(QWidget *) { return false; }
-void X11Desktop::releaseKeyboard() {}
-void X11Desktop::focus(QWidget *) {}
+bool X11Desktop::available()
+{
+    return false;
+}
+void X11Desktop::lockWindowFunctions(QWidget *) { }
+bool X11Desktop::grabKeyboard(QWidget *)
+{
+    return false;
+}
+void X11Desktop::releaseKeyboard() { }
+void X11Desktop::focus(QWidget *) { }
 
 #endif
 

@@ -24,8 +24,7 @@ QVariantList items(const QVariant &v)
 }
 
 class Commands : public DialogTest
-{
-};
+{ };
 
 TEST_F(Commands, TypicalCallReturnsRecordValuesAndComposedText)
 {

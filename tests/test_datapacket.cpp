@@ -193,9 +193,8 @@ TEST(DataPacketRead, TextEncodings)
               expected);
     // Declared Windows-1252, by either name: the code page's own codes, the undefined ones
     // kept as the control characters of their numbers.
-    for (const QByteArray name : {QByteArray("windows-1252"), QByteArray("CP1252")}) {
-        EXPECT_EQ(load(packet(field,
-                              "<ROW A=\"\x93P\xE3o\x94 \x80\x81\"/>",
+    for (const QByteArray &name : {QByteArray("windows-1252"), QByteArray("CP1252")}) {
+        EXPECT_EQ(load(packet(field, "<ROW A=\"\x93P\xE3o\x94 \x80\x81\"/>",
                               R"(<?xml version="1.0" encoding=")" + name + R"("?>)")),
                   QStringLiteral("“Pão” €\u0081"))
             << name.constData();

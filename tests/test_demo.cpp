@@ -355,8 +355,8 @@ TEST_F(DemoHost, HostileListsAreRefusedWithinAMemoryLimit)
     constexpr rlim_t Limit = rlim_t(400) * 1024 * 1024;
 #endif
     auto refused = [&](const QString &list, const QString &problem) {
-        const HostRun run = host({QStringLiteral("--list"), list, QStringLiteral("--keys"), QStringLiteral("Escape")},
-                                 true, Limit);
+        const HostRun run
+            = host({QStringLiteral("--list"), list, QStringLiteral("--keys"), QStringLiteral("Escape")}, true, Limit);
         EXPECT_EQ(run.status, 4) << qPrintable(run.errors);
         EXPECT_TRUE(run.errors.contains(list)) << qPrintable(run.errors);
         EXPECT_TRUE(run.errors.contains(problem)) << qPrintable(run.errors);
@@ -383,6 +383,9 @@ TEST_F(DemoHost, HostileListsAreRefusedWithinAMemoryLimit)
     const QByteArray mixed = R"(<?xml version="1.0"?><DATAPACKET><METADATA><FIELDS><FIELD attrname="CODIGO" )"
                              R"(fieldtype="string" WIDTH="2"/><FIELD attrname="DESCRICAO" fieldtype="string" )"
                              R"(WIDTH="30"/></FIELDS></METADATA><ROWDATA><ROW CODIGO="01" DESCRICAO="Sem a)"
-                             "\xC3\xA7\xC3\xBA" R"(car"/><ROW CODIGO="02" DESCRICAO="P)" "\xE3" R"(o"/></ROWDATA></DATAPACKET>)";
+                             "\xC3\xA7\xC3\xBA"
+                             R"(car"/><ROW CODIGO="02" DESCRICAO="P)"
+                             "\xE3"
+                             R"(o"/></ROWDATA></DATAPACKET>)";
     refused(write(QStringLiteral("mista.xml"), mixed), QStringLiteral("byte %1").arg(mixed.indexOf('\xE3')));
 }

@@ -6,8 +6,8 @@
 #include "host/search/SearchLook.h"
 #include "host/search/TfrmEditaTexto.h"
 #include "host/search/TfrmPesquisa.h"
-#include "support/DialogHarness.h"
 #include "platform/TLabel.h"
+#include "support/DialogHarness.h"
 
 #include <QInputMethodEvent>
 #include <QPointingDevice>

@@ -24,7 +24,6 @@ struct Session
 class DrivenKeys : public DialogTest
 {
 protected:
-
     Session drive(const QString &script)
     {
         Session s;

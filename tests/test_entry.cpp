@@ -22,8 +22,7 @@ using dialog::TfrmObservacaoMod;
 namespace {
 
 class Entry : public DialogTest
-{
-};
+{ };
 
 TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
 {

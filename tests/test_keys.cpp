@@ -22,8 +22,7 @@ using platform::ShiftState;
 namespace {
 
 class Keys : public DialogTest
-{
-};
+{ };
 
 TEST_F(Keys, CodeHoldsTwoAcceptedCharactersAsTyped)
 {

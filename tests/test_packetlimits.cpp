@@ -51,7 +51,8 @@ TEST(PacketEncoding, MixedUtf8AndOtherBytesAreRefusedNamingTheFirstOffendingByte
 {
     TClientDataSet t;
     // Valid UTF-8 before the stray Windows-1252 byte.
-    QByteArray mixed = packet("<ROW A=\"Sem a\xC3\xA7\xC3\xBA" "car\"/><ROW A=\"P\xE3o\"/>");
+    QByteArray mixed = packet("<ROW A=\"Sem a\xC3\xA7\xC3\xBA"
+                              "car\"/><ROW A=\"P\xE3o\"/>");
     qsizetype at = mixed.indexOf('\xE3');
     QString message = loadError(t, mixed);
     EXPECT_TRUE(message.contains(QStringLiteral("lista.xml"))) << qPrintable(message);
@@ -74,9 +75,12 @@ TEST(PacketEncoding, MixedUtf8AndOtherBytesAreRefusedNamingTheFirstOffendingByte
 TEST(PacketEncoding, WholeFilesKeepTheirEncodingAcrossPieces)
 {
     // Windows-1252 through and through, its first accented letter far into the file.
-    QByteArray head = packet("<ROW A=\"Sem a\xE7\xFA" "car\"/>");
-    const QByteArray cp1252 = packet(padTo(2 * Piece, {}) + "<ROW A=\"Sem a\xE7\xFA" "car \x80\"/>").replace(
-        "<ROWDATA>", "<ROWDATA><ROW A=\"P\xE3o\"/>");
+    QByteArray head = packet("<ROW A=\"Sem a\xE7\xFA"
+                             "car\"/>");
+    const QByteArray cp1252 = packet(padTo(2 * Piece, {})
+                                     + "<ROW A=\"Sem a\xE7\xFA"
+                                       "car \x80\"/>")
+                                  .replace("<ROWDATA>", "<ROWDATA><ROW A=\"P\xE3o\"/>");
     EXPECT_EQ(firstValue(head), QStringLiteral("Sem açúcar"));
     TClientDataSet t;
     t.LoadFromBytes(cp1252);
@@ -193,7 +197,8 @@ TEST(PacketFile, SizeLimitsRefuseBeforeAndWhileReading)
             t.LoadFromFile(QStringLiteral("/proc/self/maps"));
             ADD_FAILURE() << "a file of unknown size read past the limit";
         } catch (const EDatabaseError &e) {
-            EXPECT_TRUE(e.message().contains(QStringLiteral("passa do limite de 100 bytes"))) << qPrintable(e.message());
+            EXPECT_TRUE(e.message().contains(QStringLiteral("passa do limite de 100 bytes")))
+                << qPrintable(e.message());
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "support/Input.h"
 
-#include "host/TBlendedButton.h"
 #include "host/Mensagem.h"
+#include "host/TBlendedButton.h"
 #include "host/TClientDataSet.h"
 #include "host/TTouchDialog.h"
 #include "host/search/Search.h"
@@ -117,8 +117,7 @@ public:
     using TTouchDialog::Input;
     explicit ProbeWindow(Input input)
         : TTouchDialog(nullptr, QStringLiteral("probe"), QSize(200, 100), Qt::red, input)
-    {
-    }
+    { }
     QString typed;
     bool raise = false;
 

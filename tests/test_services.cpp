@@ -17,8 +17,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -184,8 +184,7 @@ TEST(Screen, DefaultPointerRestoresTheShapeBeforeHoweverTheScopeEnds)
     try {
         const DefaultPointer pointer;
         throw platform::EInvalidOperation(QStringLiteral("falha"));
-    } catch (const platform::Exception &) {
-    }
+    } catch (const platform::Exception &) { }
     EXPECT_EQ(cursor(), crHourGlass);
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     setCursor(crDefault);

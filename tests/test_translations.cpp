@@ -91,12 +91,14 @@ TEST(TranslationFiles, EveryTextIsTranslatedKeepingKeysAndPlaceholders)
             EXPECT_EQ(m.translation.count(QStringLiteral("%s")), m.source.count(QStringLiteral("%s"))) << where;
             // Catalogue lines: the key before the bar must survive.
             const qsizetype bar = m.source.indexOf(u'|');
-            if (bar > 0)
+            if (bar > 0) {
                 EXPECT_TRUE(m.translation.startsWith(m.source.left(bar + 1))) << where;
+            }
             // Leading blanks place a caption beside its picture.
             const qsizetype lead = m.source.size() - QStringView(m.source).trimmed().size();
-            if (lead > 0 && m.source.startsWith(u' '))
+            if (lead > 0 && m.source.startsWith(u' ')) {
                 EXPECT_TRUE(m.translation.startsWith(QString(4, u' '))) << where;
+            }
         }
     }
 }
@@ -111,9 +113,9 @@ TEST(TranslationFiles, MatchWhatLupdateExtractsFromTheSources)
     QProcess p;
     p.setWorkingDirectory(QStringLiteral(OBS_SOURCE_DIR));
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(kLupdate, {QStringLiteral("-I"), QStringLiteral("."), QStringLiteral("-silent"), QStringLiteral("dialog"),
-                       QStringLiteral("host"), QStringLiteral("module"), QStringLiteral("platform"),
-                       QStringLiteral("-ts"), out});
+    p.start(kLupdate,
+            {QStringLiteral("-I"), QStringLiteral("."), QStringLiteral("-silent"), QStringLiteral("dialog"),
+             QStringLiteral("host"), QStringLiteral("module"), QStringLiteral("platform"), QStringLiteral("-ts"), out});
     ASSERT_TRUE(p.waitForFinished(60000));
     ASSERT_EQ(p.exitCode(), 0) << p.readAll().constData();
     const auto extracted = keysOf(readTs(out));
@@ -153,7 +155,8 @@ TEST_F(Translated, TheObservationWindowItsCatalogueAndAccessibleNames)
     EXPECT_EQ(button("sbtPesquisa")->accessibleName(), QStringLiteral("Search Notes"));
     EXPECT_EQ(button("sbtCorrigir")->text(), QStringLiteral("      Clear"));
     EXPECT_EQ(frm.findChild<platform::TLabel *>(QStringLiteral("lblCodigo"))->Caption(), QStringLiteral("Code:"));
-    EXPECT_EQ(frm.findChild<platform::TLabel *>(QStringLiteral("lblCodigo"))->accessibleName(), QStringLiteral("Code:"));
+    EXPECT_EQ(frm.findChild<platform::TLabel *>(QStringLiteral("lblCodigo"))->accessibleName(),
+              QStringLiteral("Code:"));
     auto *catalogue = frm.findChild<host::TMessages *>(QStringLiteral("msgPadrao"));
     ASSERT_TRUE(catalogue);
     EXPECT_EQ(catalogue->Msg(QStringLiteral("Cod_Inv")), QStringLiteral("%s not registered."));
@@ -200,8 +203,7 @@ TEST_F(Translated, TheSearchTheEditorAndTheMessageBoxTranslateTheirOwnTexts)
     host::TfrmEditaTexto editor(QStringLiteral("x"), host::SearchLook {});
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Editar texto"));
     EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnShift"))->text(), QStringLiteral("May."));
-    EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnConfirmar"))->text(),
-              QStringLiteral("Confirmar"));
+    EXPECT_EQ(editor.findChild<QAbstractButton *>(QStringLiteral("btnConfirmar"))->text(), QStringLiteral("Confirmar"));
 
     QString okText;
     QString title;

@@ -8,7 +8,7 @@ bash tools/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBS_WERROR=ON
 cmake --build build
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -16,7 +16,9 @@ ctest --test-dir build --output-on-failure -j2 | tee "$log"
 total=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
 
 echo "== sanitizers"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOBS_SANITIZE=ON -DOBS_BUILD_TOOLS=OFF
+# Built with clang, so that the tree is held warning-free under both compilers.
+cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DOBS_SANITIZE=ON \
+  -DOBS_BUILD_TOOLS=OFF -DOBS_WERROR=ON
 cmake --build build-asan
 # The growth check measures resident memory, which the sanitizer's quarantine inflates.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

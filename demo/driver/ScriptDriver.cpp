@@ -124,8 +124,7 @@ void ScriptDriver::post()
     m_posted = true;
     // Queued, so that the step runs from the event loop of whatever window is open then.
     // The call's slot object belongs to Qt once posted.
-    QMetaObject::invokeMethod(this, &ScriptDriver::runNext, // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks)
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ScriptDriver::runNext, Qt::QueuedConnection);
 }
 
 void ScriptDriver::wait()

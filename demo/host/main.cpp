@@ -16,8 +16,7 @@ namespace {
 QString defaultModulePath()
 {
     const QString lib = QCoreApplication::applicationDirPath() + QStringLiteral("/../" OBS_LIBDIR "/");
-    const QString installed
-        = QDir::cleanPath(lib + QStringLiteral("observacao/") + QStringLiteral(OBS_MODULE_FILE_NAME));
+    QString installed = QDir::cleanPath(lib + QStringLiteral("observacao/") + QStringLiteral(OBS_MODULE_FILE_NAME));
     if (QFileInfo::exists(installed))
         return installed;
     return QDir::cleanPath(lib + QStringLiteral(OBS_MODULE_FILE_NAME));

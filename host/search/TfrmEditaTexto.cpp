@@ -41,23 +41,17 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
         for (int i = 0; i < rowsOfKeys[row].size(); ++i)
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, firstColumn[row] + i);
 
-    m_keyboard
-        ->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)->OnClick
         = [this](QObject *) { m_editor->backspace(); };
     m_keyboard->addCommand(QStringLiteral("btnShift"), tr("Shift"), tr("Shift"), 3, 0)->OnClick
         = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 5, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 5, 4, 4)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 5, 4, 4)->OnClick
         = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 5, 8, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 5, 8, 2)->OnClick
         = [this](QObject *) { m_editor->clear(); };
-    m_keyboard
-        ->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 5, 10, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 5, 10, 2)->OnClick
         = [this](QObject *) { accept(); };
     m_keyboard->setLook(look);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmEditaTexto::typeCharacter);

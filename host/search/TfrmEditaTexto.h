@@ -4,7 +4,6 @@
 #include "host/search/SearchLook.h"
 #include "platform/Export.h"
 
-
 namespace host {
 
 class TAreaTexto;

@@ -85,19 +85,16 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         for (int i = 0; i < rowsOfKeys[row].size(); ++i)
             m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, first + i);
     }
-    m_keyboard
-        ->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)->OnClick
         = [this](QObject *) { removeLast(); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 1, 10, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 1, 10, 2)->OnClick
         = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 2, 10, 2)
-        ->OnClick
+    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 2, 10, 2)->OnClick
         = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
     m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 3, 0, 2)->OnClick
         = [this](QObject *) { reject(); };
-    TBlendedButton *confirm = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 3, 9, 3);
+    TBlendedButton *confirm
+        = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 3, 9, 3);
     confirm->OnClick = [this](QObject *) { choose(); };
     m_needRows.append(confirm);
     m_keyboard->setLook(look);
@@ -249,8 +246,7 @@ void TfrmPesquisa::paintContent(QPainter &p)
     // The label names what is searched ("Pesquisar Observação:"), never taking more
     // than half the field from the typed text.
     const QFont labelFont = platform::arial(16, true);
-    const QString what
-        = m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
+    const QString what = m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
     const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);
