@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Runs every benchmark with its baseline in one process, repetitions interleaved at
 // random so that a slow spell of the machine falls on both sides, then prints the ratios.
 #include "FirstFrame.h"

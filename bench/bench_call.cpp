@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // A whole call through the plug-in, loaded once as a host loads it: build, show, leave
 // with a posted Escape, release. Beside it a bare frameless QDialog with as many plain
 // children, shown modally and closed the same way, and the window built from Qt's stock

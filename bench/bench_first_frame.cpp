@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Time to the first frame: from the call to the first paint of its window. Warm, in this
 // process after earlier calls; fresh, in a new process of obsbench whose first call is
 // timed, font database and all. Beside each, the window built from Qt's stock widgets.

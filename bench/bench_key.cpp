@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // One physical key press, as the window system delivers it, through the observation
 // window's key path with the repaint it causes; beside it the same keys into a QLineEdit
 // in a window of the same size, and into the window built from Qt's stock widgets, which

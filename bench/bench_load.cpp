@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Loading a 10,000-row packet of the observation list's shape into a table; beside it
 // one QXmlStreamReader pass over the same bytes.
 #include "host/TClientDataSet.h"

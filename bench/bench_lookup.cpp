@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The Enter command's lookup in a list of 100,000 records whose code is the last one,
 // typed in the other case; beside it a plain loop comparing the same codes.
 #include "HostSetup.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Times N calls (default 1000) through the demo host, each left by its script with
 # Escape, beside N calls of the stock-widget dialog in a process of its own (obsbench as
 # a child), on Qt's offscreen platform. Not a test: it prints the times and their ratio.

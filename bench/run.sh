@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks (optimised, with debug information for a profiler) and runs them:
 # each path beside its baseline in the same run, then the table of ratios with the machine
 # named. Arguments go to obsbench (e.g. --benchmark_filter=key_press). Benchmarks are not

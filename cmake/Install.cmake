@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # The installed tree: what a host engineer builds against and ships.
 #   include/observacao/   the public headers, under the source tree's own paths
 #   lib/                  libobshost (versioned)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Runs the demo host from an installed tree. With a display, the observation dialog
 # opens there, to be operated by hand. Without one, the typical session (touch "0",
 # "1", "Enter", "Confirmar") runs on Qt's offscreen platform, the result is printed, a

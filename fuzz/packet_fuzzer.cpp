@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the data packet reader. Every input must end in an error or a
 // table, never in a crash, a hang or runaway memory; and a table that was read must save
 // and read back as the same table, byte for byte on a second save.

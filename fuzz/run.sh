@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Builds the data packet fuzzer with clang into build-fuzz/ and runs it for the given
 # number of seconds (default 60) over a copy of fuzz/corpus, so that the kept corpus only
 # changes by hand. Exits non-zero on a finding; the input that caused it is left in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The module's public interface, for hosts (C++17). The module is a plug-in loaded at run

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The plug-in's four entry points, under their plain names; everything else is hidden.
 // The public header names them but declares none of them, so they are declared here,
 // and each is checked against the function type hosts call it through.

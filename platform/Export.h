@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // libobshost is built with hidden visibility: only what carries OBSHOST_EXPORT is part

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # The integrator's kit: the installed tree, the exported interface, the demo host's
 # command line without a display.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # Fails when the library's dynamic symbol table holds anything outside host:: and
 # platform:: (their classes' type information included). -DLIBRARY=
 # With -DEXACTLY=a,b,...: the defined dynamic symbols must be those names, no others.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The dialog's commands and the result array they build.
 #include "support/DialogTest.h"
 #include "support/Input.h"

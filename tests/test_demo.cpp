@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // End-to-end sessions: the installed demo host loads the installed module and is
 // driven by --keys on the offscreen platform, as the README shows.
 #include "support/DemoTree.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Input that real desktops deliver: touch screens (touch events and the mouse events
 // Qt makes from them) on the on-screen keys, and text committed by input methods
 // (dead keys, compose sequences) in the dialog and the search package's editor.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The script driver delivering steps to live windows: keys through the platform's
 // form, touches on named controls, and the hand-over to windows that a step opens.
 #include "demo/driver/ScriptDriver.h"

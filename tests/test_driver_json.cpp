@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // How the demo host reports a call: the JSON and text encodings of each variant kind
 // and of a call's outcome.
 #include "demo/driver/CallOutcome.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Code entry and the keyboard, driven through the same script driver as the demo host.
 #include "support/DialogTest.h"
 

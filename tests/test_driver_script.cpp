@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The demo host's script language: tokens, typed characters and key names, and what
 // the platform layer makes of the key events they become.
 #include "demo/driver/ScriptParser.h"

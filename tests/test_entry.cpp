@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The entry call: window lifetime, display parameters, the error trap, start-up and shut-down.
 #include "support/DialogTest.h"
 

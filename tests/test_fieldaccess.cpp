@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Reading a field where the table has no current record.
 #include "host/TClientDataSet.h"
 #include "platform/Exception.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Memory growth over many calls in one process: a host calls the module for every order
 // all day long, so a call must give back everything it takes.
 #include "support/DialogHarness.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // What the module hands to the host owns its characters: the host may keep results and
 // message texts after unloading the module, whose literals die with it. The full
 // load-call-unload round trip is tests/consumer; these catch a literal slipping through

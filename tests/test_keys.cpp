@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Code entry from the physical keyboard and the on-screen keys, and the key mapping
 // that turns Qt's key events into the codes and characters the handlers test.
 #include "support/DialogTest.h"

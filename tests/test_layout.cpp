@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The observation window against its layout: the description table, the built window,
 // and pixels of an offscreen picture of it.
 #include "dialog/TfrmObservacaoMod.h"

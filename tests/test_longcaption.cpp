@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // A label with a caption far longer than it can show draws exactly what the whole caption
 // would, and keeps doing so when its size or font changes.
 #include "platform/TLabel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The default message box marks each kind visibly and keeps the text as given.
 #include "host/Mensagem.h"
 #include "host/search/Contrast.h"

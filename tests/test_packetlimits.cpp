@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The data packet reader under hostile files: size, depth, mixed encodings, control
 // characters, and text cut into pieces at awkward places.
 #include "support/PacketLoad.h"

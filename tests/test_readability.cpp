@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Every caption of the search and editor keys reads at 4.5:1 on its face, and the
 // chosen row stands out at 3:1, whatever colours a station sets: measured on grabs.
 #include "support/DialogHarness.h"

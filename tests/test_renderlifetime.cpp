@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The touch keys' shared renderings live with the application that drew them. A host may
 // end its application and make another; a pixmap of the first must not reach the second.
 // Its own program, since every other test program keeps one application for its run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The key pictures and the SHOWAVI animation: their bytes as the host's loaders read
 // them, their presence in the test program and in the plug-in, and the picture
 // accessor.

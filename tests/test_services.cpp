@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The platform layer's helpers and the host's shared library services.
 #include "host/Mensagem.h"
 #include "host/StrUtils.h"

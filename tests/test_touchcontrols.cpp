@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The touch keys' look: face and caption colours by state, the picture's background
 // shown as the face, caption placement beside or below the picture, drawing at a
 // device pixel ratio of 2, and kept renderings that follow every change.

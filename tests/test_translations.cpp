@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // The bundled translations: complete, in step with the marked texts, and reaching every
 // window the operator sees.
 #include "dialog/TfrmObservacaoMod.h"

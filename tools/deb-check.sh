@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree, installs it with apt as on a fresh
 # Debian 12 machine, runs the demo host from it and builds the consumer host against
 # /usr alone, then removes the package again. Run as root (or under sudo).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Fails when a tracked C++ file differs from what clang-format (.clang-format) makes of it.
 # Lists the files and the first differences; `clang-format -i FILE` mends them.
 set -euo pipefail

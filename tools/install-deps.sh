@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Installs, as root on Debian 12, the packages the build, the tests and the demo need,
 # skipping those already present.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Writes the SHOWAVI animation: an uncompressed AVI of 145 x 5 pixels, 31 frames at
 // 12 frames per second, 16-bit colour (RGB 5-5-5, BI_RGB), showing a bar that slides
 // from left to right. One video stream, every frame a key frame, with an idx1 index.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // Draws the four key pictures and writes them as 34 x 34, 32-bit, uncompressed,
 // bottom-up BMP files with the fourth byte of every pixel 0. The keys treat the
 // bottom-left pixel's colour as the flat background, so nothing may be drawn there.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Runs a scripted session of the installed demo host under valgrind's memcheck and fails
 # on any definite leak or memory error. Usage: tools/memcheck.sh INSTALL_PREFIX
 set -euo pipefail

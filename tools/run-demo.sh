@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, installs into build/install and runs the demo host
 # on the bundled sample list.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test through ctest; then the same
 # suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, a scripted
 # session under valgrind's memcheck, and a short fuzzing run of the data packet reader.

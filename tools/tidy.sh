@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy (checks in .clang-tidy, every finding an error) over the project's own
 # sources, using the compile commands of an existing build (default: build/). Fails on any
 # finding.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 #include "demo/driver/ScriptDriver.h"
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // observacao-host: a host for the observation module, for trying it by hand, for
 // learning how to integrate it, and for driving it from scripts.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
 // A host of one's own: builds its list in code, loads the plug-in, makes two calls
 // operated by posted keys, and reads what it kept only after Finalize and unloading.
 // Exit status 0 when everything held.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # Installs the build tree into a scratch prefix, then configures, builds and runs the
 # consumer against that prefix alone. -DBUILD_DIR= -DSOURCE_DIR= -DTREE_DIR= -DWORK_DIR=
 function(run)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # Fails when a file includes from a layer above its own. Layers, lowest first:
 # platform < host < dialog < module < demo; a file may include from its own layer or
 # below. -DROOT=<tree> (the source root, or a fixture tree laid out the same way).

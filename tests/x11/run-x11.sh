@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
 # End-to-end sessions on a real X server: starts its own Xvfb (and, with "openbox",
 # that window manager on it), runs the installed demo host on xcb and types through
 # the server's keyboard map with xdotool, on the US and the Brazilian ABNT2 layouts.

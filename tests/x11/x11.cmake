@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Observação contributors
+# SPDX-License-Identifier: MIT
+
 # Sessions on a real X server (Xvfb), bare and under openbox, driven with xdotool
 # against the installed tree. The script skips (77) only where Xvfb cannot start.
 foreach(variant bare openbox)
