@@ -7,7 +7,7 @@
 #include "Plugin.h"
 #include "StockWindow.h"
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 
 #include "HostSetup.h"
 
-#include "host/Mensagem.h"
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
+#include "host/services/Mensagem.h"
 #include "platform/Application.h"
 
 #include <QDir>

@@ -11,7 +11,7 @@
 #include "StockWindow.h"
 
 #include "dialog/WindowDescription.h"
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
 #include <QApplication>
 #include <QDialog>

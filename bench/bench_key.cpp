@@ -12,7 +12,7 @@
 
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/TLabel.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 // Loading a 10,000-row packet of the observation list's shape into a table; beside it
 // one QXmlStreamReader pass over the same bytes.
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
 #include <QDate>
 #include <QXmlStreamReader>

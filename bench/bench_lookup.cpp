@@ -6,8 +6,8 @@
 #include "HostSetup.h"
 
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/TBlendedBitBtn.h"
-#include "host/TClientDataSet.h"
+#include "host/controls/TBlendedBitBtn.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "platform/TLabel.h"
 

@@ -4,7 +4,7 @@
 // Peak memory while a list is loaded from its file, against the file's size (goal: at most
 // 5 times), and while hostile files are refused. Each load runs in a child process of its own,
 // so that what one leaves in the allocator does not hide what the next takes.
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 
 #include <QFile>

@@ -23,7 +23,7 @@ install(TARGETS observacao EXPORT ObservacaoTargets
 # What a host includes, and the headers those include in turn.
 foreach(header IN ITEMS
     module/ObservacaoMod.h
-    host/TClientDataSet.h host/Mensagem.h host/Trad.h host/search/Search.h
+    host/data/TClientDataSet.h host/services/Mensagem.h host/services/Trad.h host/search/Search.h
     platform/Export.h platform/Exception.h)
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/observacao/${dir})

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/TBlendedBitBtn.h"
+#include "host/controls/TBlendedBitBtn.h"
 
 #include <QObject>
 #include <QRect>

@@ -4,7 +4,7 @@
 // Feeds arbitrary bytes to the data packet reader. Every input must end in an error or a
 // table, never in a crash, a hang or runaway memory; and a table that was read must save
 // and read back as the same table, byte for byte on a second save.
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 
 #include <cstdio>

@@ -6,8 +6,8 @@
 #include "support/Input.h"
 
 #include "dialog/ModuleState.h"
-#include "host/TBlendedBitBtn.h"
-#include "host/TMessages.h"
+#include "host/controls/TBlendedBitBtn.h"
+#include "host/services/TMessages.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
 

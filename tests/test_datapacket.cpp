@@ -3,7 +3,7 @@
 
 #include "support/PacketLoad.h"
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 

@@ -5,7 +5,7 @@
 // driven by --keys on the offscreen platform, as the README shows.
 #include "support/DemoTree.h"
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
 #include <QDate>
 #include <QDir>

@@ -5,7 +5,7 @@
 // Qt makes from them) on the on-screen keys, and text committed by input methods
 // (dead keys, compose sequences) in the dialog and the search package's editor.
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 #include "host/search/SearchLook.h"
 #include "host/search/TfrmEditaTexto.h"
 #include "host/search/TfrmPesquisa.h"

@@ -5,8 +5,8 @@
 // form, touches on named controls, and the hand-over to windows that a step opens.
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
-#include "host/Mensagem.h"
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/services/Mensagem.h"
 #include "platform/TForm.h"
 
 #include <QApplication>

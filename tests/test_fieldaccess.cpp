@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Reading a field where the table has no current record.
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 
 #include <gtest/gtest.h>

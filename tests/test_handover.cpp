@@ -8,7 +8,7 @@
 #include "support/DialogHarness.h"
 
 #include "dialog/ModuleState.h"
-#include "host/Mensagem.h"
+#include "host/services/Mensagem.h"
 #include "module/ObservacaoMod.h"
 #include "platform/TLabel.h"
 

@@ -7,7 +7,7 @@
 #include "support/Input.h"
 #include "support/PaintCounter.h"
 
-#include "host/TBlendedBitBtn.h"
+#include "host/controls/TBlendedBitBtn.h"
 #include "platform/Cp1252.h"
 #include "platform/KeyMap.h"
 #include "platform/TLabel.h"

@@ -5,7 +5,7 @@
 // and pixels of an offscreen picture of it.
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
-#include "host/TBlendedBitBtn.h"
+#include "host/controls/TBlendedBitBtn.h"
 #include "platform/TLabel.h"
 
 #include <QApplication>

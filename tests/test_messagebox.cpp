@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The default message box marks each kind visibly and keeps the text as given.
-#include "host/Mensagem.h"
 #include "host/search/Contrast.h"
+#include "host/services/Mensagem.h"
 
 #include <QApplication>
 #include <QDialog>

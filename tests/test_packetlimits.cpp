@@ -5,7 +5,7 @@
 // characters, and text cut into pieces at awkward places.
 #include "support/PacketLoad.h"
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 
 #include <QFile>

@@ -5,8 +5,8 @@
 // chosen row stands out at 3:1, whatever colours a station sets: measured on grabs.
 #include "support/DialogHarness.h"
 
-#include "host/TBlendedButton.h"
-#include "host/TClientDataSet.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Contrast.h"
 #include "host/search/SearchLook.h"
 #include "host/search/TListaPesquisa.h"

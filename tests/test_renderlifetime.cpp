@@ -4,8 +4,8 @@
 // The touch keys' shared renderings live with the application that drew them. A host may
 // end its application and make another; a pixmap of the first must not reach the second.
 // Its own program, since every other test program keeps one application for its run.
-#include "host/KeyRenderings.h"
-#include "host/TBlendedButton.h"
+#include "host/controls/KeyRenderings.h"
+#include "host/controls/TBlendedButton.h"
 
 #include <QApplication>
 #include <QPixmap>

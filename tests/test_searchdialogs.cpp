@@ -3,10 +3,9 @@
 
 #include "support/Input.h"
 
-#include "host/Mensagem.h"
-#include "host/TBlendedButton.h"
-#include "host/TClientDataSet.h"
-#include "host/TTouchDialog.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/controls/TTouchDialog.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "host/search/SearchLook.h"
 #include "host/search/TAreaTexto.h"
@@ -14,6 +13,7 @@
 #include "host/search/TTecladoTela.h"
 #include "host/search/TfrmEditaTexto.h"
 #include "host/search/TfrmPesquisa.h"
+#include "host/services/Mensagem.h"
 #include "platform/Exception.h"
 
 #include <QApplication>

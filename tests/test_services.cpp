@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // The platform layer's helpers and the host's shared library services.
-#include "host/Mensagem.h"
-#include "host/StrUtils.h"
-#include "host/TMessages.h"
-#include "host/Trad.h"
+#include "host/services/Mensagem.h"
+#include "host/services/StrUtils.h"
+#include "host/services/TMessages.h"
+#include "host/services/Trad.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"

@@ -6,8 +6,8 @@
 // device pixel ratio of 2, and kept renderings that follow every change.
 
 #include "dialog/resources/Resources.h"
-#include "host/KeyRenderings.h"
-#include "host/TBlendedBitBtn.h"
+#include "host/controls/KeyRenderings.h"
+#include "host/controls/TBlendedBitBtn.h"
 #include "platform/Painting.h"
 
 #include <QImage>

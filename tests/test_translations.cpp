@@ -4,14 +4,14 @@
 // The bundled translations: complete, in step with the marked texts, and reaching every
 // window the operator sees.
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/Mensagem.h"
-#include "host/TBlendedButton.h"
-#include "host/TClientDataSet.h"
-#include "host/TMessages.h"
-#include "host/Translations.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/SearchLook.h"
 #include "host/search/TfrmEditaTexto.h"
 #include "host/search/TfrmPesquisa.h"
+#include "host/services/Mensagem.h"
+#include "host/services/TMessages.h"
+#include "host/services/Translations.h"
 #include "platform/TLabel.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "host/search/SearchLook.h"
 
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 #include "host/search/Contrast.h"
 
 namespace host {

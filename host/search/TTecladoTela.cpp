@@ -3,7 +3,7 @@
 
 #include "host/search/TTecladoTela.h"
 
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 #include "host/search/SearchLook.h"
 #include "platform/Painting.h"
 

@@ -3,7 +3,7 @@
 
 #include "host/search/TfrmEditaTexto.h"
 
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 #include "host/search/Search.h"
 #include "host/search/TAreaTexto.h"
 #include "host/search/TTecladoTela.h"

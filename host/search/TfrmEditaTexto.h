@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/TTouchDialog.h"
+#include "host/controls/TTouchDialog.h"
 #include "host/search/SearchLook.h"
 #include "platform/Export.h"
 

@@ -3,8 +3,8 @@
 
 #include "host/search/TfrmPesquisa.h"
 
-#include "host/TBlendedButton.h"
-#include "host/TClientDataSet.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"

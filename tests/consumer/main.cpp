@@ -6,10 +6,10 @@
 // Exit status 0 when everything held.
 
 // Every public header, compiled here as C++17.
-#include "host/Mensagem.h"
-#include "host/TClientDataSet.h"
-#include "host/Trad.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
+#include "host/services/Mensagem.h"
+#include "host/services/Trad.h"
 #include "module/ObservacaoMod.h"
 #include "platform/Exception.h"
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/Mensagem.h"
-#include "host/TBlendedBitBtn.h"
-#include "host/TClientDataSet.h"
+#include "host/controls/TBlendedBitBtn.h"
+#include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
+#include "host/services/Mensagem.h"
 
 #include <QTemporaryDir>
 #include <QVector>

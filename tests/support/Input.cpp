@@ -4,7 +4,7 @@
 #include "Input.h"
 
 #include "dialog/TfrmObservacaoMod.h"
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 
 #include "PacketLoad.h"
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 
 #include <gtest/gtest.h>

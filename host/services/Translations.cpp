@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/Translations.h"
+#include "host/services/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

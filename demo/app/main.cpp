@@ -4,8 +4,8 @@
 // observacao-host: a host for the observation module, for trying it by hand, for
 // learning how to integrate it, and for driving it from scripts.
 
-#include "demo/host/HostSession.h"
-#include "host/Translations.h"
+#include "demo/app/HostSession.h"
+#include "host/services/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

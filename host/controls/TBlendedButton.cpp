@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 
 #include "platform/Application.h"
 
-#include "host/KeyRenderings.h"
+#include "host/controls/KeyRenderings.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

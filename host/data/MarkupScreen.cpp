@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/MarkupScreen.h"
+#include "host/data/MarkupScreen.h"
 
 #include "platform/Exception.h"
 

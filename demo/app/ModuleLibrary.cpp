@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "demo/host/ModuleLibrary.h"
+#include "demo/app/ModuleLibrary.h"
 
 #include <QFileInfo>
 

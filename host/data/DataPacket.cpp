@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/DataPacket.h"
+#include "host/data/DataPacket.h"
 
-#include "host/PacketReader.h"
-#include "host/PacketWriter.h"
+#include "host/data/PacketReader.h"
+#include "host/data/PacketWriter.h"
 #include "platform/Exception.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/PacketText.h"
+#include "host/data/PacketText.h"
 
 #include "platform/Cp1252.h"
 #include "platform/Exception.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/DataPacket.h"
+#include "host/data/DataPacket.h"
 
 class QIODevice;
 

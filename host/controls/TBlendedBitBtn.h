@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/TBlendedButton.h"
+#include "host/controls/TBlendedButton.h"
 
 #include <QImage>
 #include <QList>

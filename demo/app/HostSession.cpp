@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "demo/host/HostSession.h"
+#include "demo/app/HostSession.h"
 
+#include "demo/app/ModuleLibrary.h"
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
-#include "demo/host/ModuleLibrary.h"
-#include "host/Mensagem.h"
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
+#include "host/services/Mensagem.h"
 #include "platform/Exception.h"
 
 #include <QApplication>

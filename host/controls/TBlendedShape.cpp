@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TBlendedShape.h"
+#include "host/controls/TBlendedShape.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
-#include "host/DataPacket.h"
+#include "host/data/DataPacket.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 

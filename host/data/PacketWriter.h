@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/TClientDataSet.h"
+#include "host/data/TClientDataSet.h"
 
 #include <QByteArray>
 #include <QVariantList>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/Mensagem.h"
+#include "host/services/Mensagem.h"
 
-#include "host/TBlendedButton.h"
-#include "host/TTouchDialog.h"
+#include "host/controls/TBlendedButton.h"
+#include "host/controls/TTouchDialog.h"
 #include "platform/Application.h"
 #include "platform/Painting.h"
 

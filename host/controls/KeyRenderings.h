@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "host/KeyLook.h"
+#include "host/controls/KeyLook.h"
 #include "platform/Export.h"
 
 #include <QImage>

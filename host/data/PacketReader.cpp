@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/PacketReader.h"
+#include "host/data/PacketReader.h"
 
-#include "host/MarkupScreen.h"
-#include "host/PacketForms.h"
-#include "host/PacketText.h"
+#include "host/data/MarkupScreen.h"
+#include "host/data/PacketForms.h"
+#include "host/data/PacketText.h"
 #include "platform/Cp1252.h"
 #include "platform/Variants.h"
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TBlendedBitBtn.h"
+#include "host/controls/TBlendedBitBtn.h"
 
-#include "host/KeyRenderings.h"
+#include "host/controls/KeyRenderings.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

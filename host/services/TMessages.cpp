@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TMessages.h"
+#include "host/services/TMessages.h"
 
 #include "platform/Exception.h"
 

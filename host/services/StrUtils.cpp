@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/StrUtils.h"
+#include "host/services/StrUtils.h"
 
 namespace host {
 

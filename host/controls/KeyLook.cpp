@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/KeyLook.h"
+#include "host/controls/KeyLook.h"
 
 #include <QHashFunctions>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/PacketForms.h"
+#include "host/data/PacketForms.h"
 
 #include "platform/Exception.h"
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/Trad.h"
+#include "host/services/Trad.h"
 
-#include "host/TMessages.h"
+#include "host/services/TMessages.h"
 #include "platform/TLabel.h"
 
 #include <QAbstractButton>

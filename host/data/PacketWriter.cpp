@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/PacketWriter.h"
+#include "host/data/PacketWriter.h"
 
-#include "host/DataPacket.h"
-#include "host/PacketForms.h"
+#include "host/data/DataPacket.h"
+#include "host/data/PacketForms.h"
 #include "platform/Variants.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-#include "host/TTouchDialog.h"
+#include "host/controls/TTouchDialog.h"
 
 #include "platform/Application.h"
 #include "platform/Cp1252.h"
