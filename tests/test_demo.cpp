@@ -352,7 +352,9 @@ TEST_F(DemoHost, HostileListsAreRefusedWithinAMemoryLimit)
 {
     // Far below what reading any of these whole would take. AddressSanitizer reserves
     // terabytes of address space up front, so under it only the refusals are checked.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) // g++
+    constexpr rlim_t Limit = 0;
+#elif defined(__has_feature) && __has_feature(address_sanitizer) // clang
     constexpr rlim_t Limit = 0;
 #else
     constexpr rlim_t Limit = rlim_t(400) * 1024 * 1024;
