@@ -3,6 +3,7 @@
 
 #include "demo/app/HostSession.h"
 
+#include "demo/app/HostMainWindow.h"
 #include "demo/app/ModuleLibrary.h"
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr int kIdleLimitMs = 2000;
 // After an error, how long the call's windows get to close before the host gives up.
 constexpr int kCloseLimitMs = 3000;
+// How long the host's window may take to get the keyboard back after a call.
+constexpr int kRefocusLimitMs = 3000;
 
 void printError(const QString &message)
 {
@@ -32,15 +35,16 @@ void printError(const QString &message)
     std::fflush(stderr);
 }
 
-// The visible windows, the active modal one first.
-QList<QWidget *> openWindows()
+// The visible windows of the call, the active modal one first; the host's own window,
+// which stays, is none of them.
+QList<QWidget *> openWindows(const QWidget *hostWindow)
 {
     QList<QWidget *> windows;
-    if (QWidget *top = ScriptDriver::targetWindow())
+    if (QWidget *top = ScriptDriver::targetWindow(); top && top != hostWindow)
         windows << top;
     const QList<QWidget *> all = QApplication::topLevelWidgets();
     for (QWidget *w : all)
-        if (w->isVisible() && !windows.contains(w))
+        if (w->isVisible() && w != hostWindow && !windows.contains(w))
             windows << w;
     return windows;
 }
@@ -110,6 +114,12 @@ int HostSession::run()
         host::MensagemPadrao(args);
     });
 
+    if (m_options.hostWindow) {
+        m_hostWindow = std::make_unique<HostMainWindow>();
+        if (!m_hostWindow->present())
+            printError(QStringLiteral("warning: the host window did not get the keyboard; the calls go ahead"));
+    }
+
     module.initialize();
     const int calls = scripts.isEmpty() ? 1 : int(scripts.size());
     for (int call = 1; call <= calls; ++call) {
@@ -119,6 +129,7 @@ int HostSession::run()
     }
     module.finalize();
     host::SetMensagemHandler({});
+    m_hostWindow.reset();
 
     // Windows the module released late must go while its code is still loaded.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -150,6 +161,8 @@ bool HostSession::runCall(ModuleLibrary &module, host::TClientDataSet *list, int
 
     if (m_aborted)
         return false;
+    if (m_hostWindow)
+        m_outcome.hostWindowActive = m_hostWindow->waitUntilActive(kRefocusLimitMs);
     if (driver && driver->remainingSteps() > 0)
         printError(QStringLiteral("warning: call %1 ended with %2 script step(s) undelivered, from \"%3\" on")
                        .arg(call)
@@ -182,7 +195,7 @@ void HostSession::checkWindowsClosed()
 {
     if (!m_callRunning)
         return;
-    const QList<QWidget *> windows = openWindows();
+    const QList<QWidget *> windows = openWindows(m_hostWindow.get());
     if (windows.isEmpty()) {
         // Between two windows of the call; look again later.
         m_idleTimer.start();
@@ -221,7 +234,7 @@ void HostSession::closeNextWindow()
         std::_Exit(m_status);
     }
     // The innermost window first, so that each returns to the one below it.
-    const QList<QWidget *> windows = openWindows();
+    const QList<QWidget *> windows = openWindows(m_hostWindow.get());
     if (!windows.isEmpty())
         windows.first()->close();
 }

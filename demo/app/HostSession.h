@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 
 namespace host {
 class TClientDataSet;
@@ -19,6 +20,7 @@ class TClientDataSet;
 
 namespace demo {
 
+class HostMainWindow;
 class ModuleLibrary;
 class ScriptDriver;
 
@@ -41,6 +43,8 @@ struct HostOptions
     // One script per call; no script means one call operated by hand.
     QStringList scripts;
     bool json = false;
+    // Makes the calls over a full-screen window of the host's own.
+    bool hostWindow = false;
 };
 
 // One run of the demo host: loads the module, makes the calls, prints their outcomes.
@@ -77,6 +81,7 @@ private:
     // After an error: closes the call's windows one by one so that the call returns.
     QTimer m_closer;
     QElapsedTimer m_closingSince;
+    std::unique_ptr<HostMainWindow> m_hostWindow;
 };
 
 } // namespace demo

@@ -108,7 +108,12 @@ int main(int argc, char **argv)
                                         QStringLiteral("The windows' language: en, es or pt. Default: pt, the texts "
                                                        "as written."),
                                         QStringLiteral("CODE"));
-    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption});
+    const QCommandLineOption hostWindowOption(
+        QStringLiteral("host-window"),
+        QStringLiteral("Shows a full-screen window of the host's own first and makes the calls over it, as a "
+                       "point-of-sale host does."));
+    parser.addOptions(
+        {listOption, captionOption, keysOption, jsonOption, moduleOption, langOption, hostWindowOption});
 
     // The command line is settled before the application object exists: that object needs
     // a display, and help, version and usage errors must work without one.
@@ -149,6 +154,7 @@ int main(int argc, char **argv)
     options.caption = parser.value(captionOption);
     options.scripts = parser.values(keysOption);
     options.json = parser.isSet(jsonOption);
+    options.hostWindow = parser.isSet(hostWindowOption);
 
     // Nothing may leave main as an exception; the module's own calls never throw.
     try {

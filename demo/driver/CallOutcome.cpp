@@ -17,7 +17,10 @@ QByteArray CallOutcome::toJson() const
         out += QByteArrayLiteral("{\"text\":") + VariantJson::quote(messages.at(i).text)
             + QByteArrayLiteral(",\"scheme\":") + VariantJson::quote(messages.at(i).scheme) + '}';
     }
-    return out + "]}";
+    out += ']';
+    if (hostWindowActive)
+        out += QByteArrayLiteral(",\"hostWindow\":{\"active\":") + (*hostWindowActive ? "true" : "false") + '}';
+    return out + '}';
 }
 
 QString CallOutcome::toText() const
@@ -29,6 +32,9 @@ QString CallOutcome::toText() const
         out += QStringLiteral("  message %1: \"%2\" (scheme \"%3\")\n")
                    .arg(i + 1)
                    .arg(messages.at(i).text, messages.at(i).scheme);
+    if (hostWindowActive)
+        out += *hostWindowActive ? QStringLiteral("  the host window has the keyboard again\n")
+                                 : QStringLiteral("  the host window did not get the keyboard back\n");
     return out;
 }
 
