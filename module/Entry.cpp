@@ -3,6 +3,8 @@
 
 #include "module/Entry.h"
 
+#include "module/HostWindow.h"
+
 #include "dialog/ModuleState.h"
 #include "dialog/ResultArray.h"
 #include "dialog/TfrmObservacaoMod.h"
@@ -53,6 +55,8 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
 
     QVariant result;
     bool builtHere = false;
+    // Taken before anything of the call is shown: the window the operator was working in.
+    const HostWindow owner;
     try {
         platform::Screen::setCursor(platform::Screen::crHourGlass);
         checkCallable(list);
@@ -62,6 +66,7 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
         dialog::frmObservacaoMod->SetCaption(dialog::stCaption);
         dialog::boCriado = true;
         dialog::resultadoGravado = false;
+        owner.adopt(dialog::frmObservacaoMod);
         platform::Screen::centre(dialog::frmObservacaoMod);
         dialog::frmObservacaoMod->ShowModal();
         // Closed by the system rather than by Exit or Confirm: the operator left.
@@ -81,6 +86,7 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
     if (builtHere)
         dialog::boCriado = false;
     platform::Screen::setCursor(platform::Screen::crDefault);
+    owner.giveKeyboardBack();
     return result;
 }
 

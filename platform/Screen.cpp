@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+#include <optional>
 
 namespace platform::Screen {
 
@@ -48,15 +50,37 @@ DefaultPointer::~DefaultPointer()
     setCursor(m_saved);
 }
 
+namespace {
+
+// The area of the window this one is shown over, when that window is on screen.
+std::optional<QRect> ownerArea(const QWidget *window)
+{
+    if (const QWidget *parent = window->parentWidget()) {
+        const QWidget *owner = parent->window();
+        if (owner->isVisible())
+            return owner->frameGeometry();
+    }
+    if (const QWindow *handle = window->windowHandle())
+        if (const QWindow *owner = handle->transientParent(); owner && owner->isVisible())
+            return owner->frameGeometry();
+    return std::nullopt;
+}
+
+} // namespace
+
 void centre(QWidget *window)
 {
-    QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->geometry().center());
+    if (const std::optional<QRect> owner = ownerArea(window)) {
+        frame.moveCenter(owner->center());
+    } else {
+        QScreen *screen = window->screen();
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        frame.moveCenter(screen->geometry().center());
+    }
     window->move(frame.topLeft());
 }
 

@@ -30,7 +30,9 @@ private:
     int m_saved;
 };
 
-// Puts a top-level window in the middle of the screen it belongs to.
+// Puts a top-level window in the middle of the window it is shown over (its parent
+// widget's window, else its transient parent), or of its screen when it has none.
+// Platforms that let the compositor place windows (Wayland) ignore the position.
 OBSHOST_EXPORT void centre(QWidget *window);
 
 } // namespace platform::Screen

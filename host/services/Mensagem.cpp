@@ -52,7 +52,7 @@ class MessageBox : public TTouchDialog
 {
 public:
     MessageBox(const QString &text, TTipoMsg kind)
-        : TTouchDialog(QApplication::activeWindow(), QStringLiteral("frmMensagem"), QSize(520, 240),
+        : TTouchDialog(TTouchDialog::workingWindow(), QStringLiteral("frmMensagem"), QSize(520, 240),
                        QColor(204, 91, 44), Input::Keys)
         , m_mark(markOf(kind))
     {
