@@ -11,10 +11,33 @@
 
 namespace module {
 
+namespace {
+
+// A station with a touch screen and no keyboard has no active window on Wayland (a
+// window becomes active with the keyboard's focus): the host's one visible main window
+// stands in for it then.
+QWidget *onlyVisibleWindow()
+{
+    QWidget *found = nullptr;
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (!w->isVisible() || w->windowType() != Qt::Window)
+            continue;
+        if (found)
+            return nullptr;
+        found = w;
+    }
+    return found;
+}
+
+} // namespace
+
 HostWindow::HostWindow()
 {
     if (QWidget *active = QApplication::activeWindow())
         m_window = active->window();
+    else
+        m_window = onlyVisibleWindow();
 }
 
 void HostWindow::adopt(QWidget *dialog) const

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace module {
 
-// The host's window a call is made over: the window that was active when the call began.
+// The host's window a call is made over: the window that was active when the call began
+// (else the host's only visible main window).
 // The dialog belongs to it (its transient parent, as a modal window of the host's), is
 // centred over it, and it gets the keyboard back when the call is over. Without an
 // active window the dialog stands alone, centred on the screen.

@@ -19,7 +19,7 @@ namespace {
 
 // How long the window may take to be mapped and to get the keyboard from the window
 // manager or compositor.
-constexpr int kShowLimitMs = 5000;
+constexpr int kShowLimitMs = 2000;
 
 // Runs the event loop until done() holds or limitMs has passed.
 bool waitFor(const std::function<bool()> &done, int limitMs)

@@ -27,7 +27,7 @@ constexpr int kIdleLimitMs = 2000;
 // After an error, how long the call's windows get to close before the host gives up.
 constexpr int kCloseLimitMs = 3000;
 // How long the host's window may take to get the keyboard back after a call.
-constexpr int kRefocusLimitMs = 3000;
+constexpr int kRefocusLimitMs = 2000;
 
 void printError(const QString &message)
 {

@@ -112,8 +112,7 @@ int main(int argc, char **argv)
         QStringLiteral("host-window"),
         QStringLiteral("Shows a full-screen window of the host's own first and makes the calls over it, as a "
                        "point-of-sale host does."));
-    parser.addOptions(
-        {listOption, captionOption, keysOption, jsonOption, moduleOption, langOption, hostWindowOption});
+    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption, hostWindowOption});
 
     // The command line is settled before the application object exists: that object needs
     // a display, and help, version and usage errors must work without one.
