@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Cp1252.h"
 #include "platform/Screen.h"
+#include "platform/WaylandShortcuts.h"
 #include "platform/X11Desktop.h"
 
 #include <QApplication>
@@ -71,10 +72,12 @@ void TForm::holdKeyboard(bool hold)
 {
     if (hold == m_keyboardHeld)
         return;
+    // X11 holds the keyboard itself; a Wayland compositor is asked to keep its bindings off.
     if (hold)
-        m_keyboardHeld = X11Desktop::grabKeyboard(this);
+        m_keyboardHeld = X11Desktop::grabKeyboard(this) || WaylandShortcuts::inhibit(this);
     else {
         X11Desktop::releaseKeyboard();
+        WaylandShortcuts::release();
         m_keyboardHeld = false;
     }
 }
@@ -85,6 +88,13 @@ void TForm::showEvent(QShowEvent *e)
     // functions it may offer when it maps it.
     X11Desktop::lockWindowFunctions(this);
     QDialog::showEvent(e);
+    // A Wayland compositor may map a new window without the keyboard (sway does over a
+    // full-screen window); the window asks for it once mapped, with an activation token.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QTimer::singleShot(0, this, [this] {
+            if (isTopModal() && !isActiveWindow())
+                activateWindow();
+        });
 }
 
 void TForm::hideEvent(QHideEvent *e)
