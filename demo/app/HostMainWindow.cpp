@@ -48,7 +48,7 @@ HostMainWindow::HostMainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("hostMainWindow"));
-    setWindowTitle(QStringLiteral("observacao-host"));
+    setWindowTitle(QStringLiteral("Ponto de venda"));
     auto *label = new QLabel(QStringLiteral("observacao-host"), this);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);

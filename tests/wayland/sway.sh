@@ -99,7 +99,7 @@ confirm01() { keys 01 -k Return -M alt c -m alt; }
 
 typical() {
   check dialog-centred yes "$(over Observa)"
-  check host-stays-full-screen "0 0 1280 1024" "$(rect observacao-host)"
+  check host-stays-full-screen "0 0 1280 1024" "$(rect "Ponto de venda")"
   confirm01
 }
 run_case typical typical "$record01"

@@ -257,5 +257,51 @@ killed_then_typical() {
 }
 run_case killed-call us killed_then_typical "$record01"
 
+# ---- Calls over a full-screen window of the host's own (--host-window) ----
+# The dialog stands above the host window, centred, takes the keys, and the host window
+# has the keyboard again once the call is over (the outcome's "hostWindow").
+host_window_case() { # name function expected
+  local name=$1 fn=$2 expected=$3
+  wanted "$name" || return 0
+  layout us
+  park
+  if ! start_host --host-window; then
+    check "$name" "$expected" "(the dialog did not appear) $(head -3 "$work/err")"
+    kill "$host_pid" 2>/dev/null
+    wait "$host_pid" 2>/dev/null
+    host_pid=""
+    return
+  fi
+  "$fn"
+  check "$name" "$expected" "$(finish_host)"
+}
+
+host_window_typical() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  local hostwin
+  hostwin=$(xdotool search --onlyvisible --name '^Ponto de venda$' 2>/dev/null | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$hostwin")"
+  check host-window-full-screen "0,0 1280x1024" "$X,$Y ${WIDTH}x$HEIGHT"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  check host-window-dialog-centred "640,512" "$((X + WIDTH / 2)),$((Y + HEIGHT / 2))"
+  # The window under the screen's centre is the dialog (or the frame a manager put around
+  # it), not the host window below it.
+  xdotool mousemove 640 512
+  sleep 0.2
+  eval "$(xdotool getmouselocation --shell)"
+  local under=other
+  if [ "$WINDOW" = "$window" ] || xwininfo -tree -id "$WINDOW" 2>/dev/null | grep -qi "$(printf '0x%x ' "$window")"; then
+    under=dialog
+  fi
+  check host-window-dialog-above dialog "$under"
+  park
+  typical
+}
+host_window_case host-window host_window_typical "$record01"
+wanted host-window && check host-window-refocused '"hostWindow":{"active":true}' "$(cat "$work/out")"
+
+host_window_message() { message_focus; }
+host_window_case host-window-message host_window_message "$record01"
+
 echo "$variant: $passed passed, $failures failed"
 [ "$failures" -eq 0 ]
