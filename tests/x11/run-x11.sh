@@ -276,6 +276,21 @@ host_window_case() { # name function expected
   check "$name" "$expected" "$(finish_host)"
 }
 
+# The child of the root window that holds window $1 (its manager's frame, or itself).
+toplevel_of() {
+  local w
+  w=$(printf '0x%x' "$1")
+  local info root parent
+  for _ in $(seq 10); do
+    info=$(xwininfo -children -id "$w" 2>/dev/null) || break
+    root=$(awk '/Root window id:/ {print $4}' <<<"$info")
+    parent=$(awk '/Parent window id:/ {print $4}' <<<"$info")
+    [ -z "$parent" ] || [ "$parent" = "$root" ] && break
+    w=$parent
+  done
+  echo "$w"
+}
+
 host_window_typical() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   local hostwin
@@ -290,9 +305,7 @@ host_window_typical() {
   sleep 0.2
   eval "$(xdotool getmouselocation --shell)"
   local under=other
-  if [ "$WINDOW" = "$window" ] || xwininfo -tree -id "$WINDOW" 2>/dev/null | grep -qi "$(printf '0x%x ' "$window")"; then
-    under=dialog
-  fi
+  [ "$(toplevel_of "$WINDOW")" = "$(toplevel_of "$window")" ] && under=dialog
   check host-window-dialog-above dialog "$under"
   park
   typical
