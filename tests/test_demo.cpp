@@ -394,3 +394,23 @@ TEST_F(DemoHost, HostileListsAreRefusedWithinAMemoryLimit)
                              R"(o"/></ROWDATA></DATAPACKET>)";
     refused(write(QStringLiteral("mista.xml"), mixed), QStringLiteral("byte %1").arg(mixed.indexOf('\xE3')));
 }
+
+TEST_F(DemoHost, OverItsOwnWindowTheCallsReturnTheSameAndTheHostWindowHasTheKeyboardAfter)
+{
+    const QStringList hostWindow {QStringLiteral("--host-window")};
+    HostRun run = session({QStringLiteral("0 1 Return Alt+C"), QStringLiteral("Escape")}, hostWindow);
+    EXPECT_EQ(run.status, 0) << qPrintable(run.errors);
+    ASSERT_EQ(run.lines.size(), 2) << lines(run);
+    EXPECT_EQ(run.lines[0].toStdString(),
+              R"({"call":1,"result":{"low":0,"high":7,"items":["01","Sem cebola","Retirar a cebola",)"
+              R"(3,2.5,{"date":"2021-03-15"},true," Sem cebola;"]},"messages":[],"hostWindow":{"active":true}})");
+    EXPECT_EQ(run.lines[1].toStdString(),
+              std::string(R"({"call":2,"result":)") + kErro + R"(,"messages":[],"hostWindow":{"active":true}})");
+
+    // The host's own window stays open between and after the calls without counting as a
+    // window of the call left open; one that is left open is still named.
+    run = session({QStringLiteral("0 1")}, hostWindow);
+    EXPECT_EQ(run.status, 6);
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("\"frmObservacaoMod\""))) << qPrintable(run.errors);
+    EXPECT_FALSE(run.errors.contains(QStringLiteral("hostMainWindow"))) << qPrintable(run.errors);
+}

@@ -118,6 +118,24 @@ TEST(CallOutcome, OneJsonLinePerCallWithItsMessagesInOrder)
     EXPECT_EQ(failed.toJson().toStdString(), R"({"call":1,"result":{"empty":true},"messages":[]})");
 }
 
+TEST(CallOutcome, AHostWindowsKeyboardIsReportedOnlyWhenTheHostHadOne)
+{
+    CallOutcome outcome;
+    outcome.call = 1;
+    outcome.result = QVariantList {QStringLiteral("Erro")};
+    EXPECT_FALSE(outcome.toJson().contains("hostWindow"));
+    outcome.hostWindowActive = false;
+    EXPECT_TRUE(outcome.toJson().endsWith(R"("messages":[],"hostWindow":{"active":false}})"));
+    EXPECT_TRUE(outcome.toText().contains(QStringLiteral("did not get the keyboard back")));
+    outcome.hostWindowActive = true;
+    EXPECT_EQ(parsed(outcome.toJson())
+                  .toObject()
+                  .value(QStringLiteral("hostWindow"))
+                  .toObject()
+                  .value(QStringLiteral("active")),
+              QJsonValue(true));
+}
+
 TEST(CallOutcome, TextForPeopleNamesEveryMessage)
 {
     CallOutcome outcome;

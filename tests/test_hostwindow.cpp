@@ -96,6 +96,31 @@ TEST_F(HostWindow, HostWindowClosedDuringTheCallLeavesTheCallWhole)
     EXPECT_EQ(r.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
+// A touch station on Wayland has no keyboard, so no window is ever active: the host's one
+// visible main window is taken; with two, neither is guessed at.
+TEST_F(HostWindow, WithoutAnActiveWindowTheOnlyVisibleMainWindowIsTheOwner)
+{
+    QApplication::setActiveWindow(nullptr);
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    QWindow *owner = nullptr;
+    run([&](TfrmObservacaoMod &f) {
+        owner = f.windowHandle() ? f.windowHandle()->transientParent() : nullptr;
+        f.sbtSair->click();
+    });
+    EXPECT_EQ(owner, host->windowHandle());
+
+    QMainWindow second;
+    second.setGeometry(500, 400, 300, 200);
+    second.show();
+    QApplication::setActiveWindow(nullptr);
+    owner = host->windowHandle();
+    run([&](TfrmObservacaoMod &f) {
+        owner = f.windowHandle() ? f.windowHandle()->transientParent() : nullptr;
+        f.sbtSair->click();
+    });
+    EXPECT_EQ(owner, nullptr);
+}
+
 TEST_F(HostWindow, WithoutAnActiveWindowTheDialogStandsAloneOnTheScreensCentre)
 {
     host->hide();
