@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QThread>
+#ifdef OBS_HAVE_WAYLAND
+#include <qpa/qwindowsysteminterface.h>
+#endif
 
 namespace platform::Application {
 
@@ -67,6 +70,14 @@ void handleException(const std::exception_ptr &error) noexcept
         // Reporting must never itself escape into the event loop.
         qWarning("an exception was raised while reporting an exception");
     }
+}
+
+void deliverQueuedKeys()
+{
+#ifdef OBS_HAVE_WAYLAND
+    if (qGuiApp && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QWindowSystemInterface::flushWindowSystemEvents();
+#endif
 }
 
 } // namespace platform::Application

@@ -14,6 +14,13 @@ namespace platform::Application {
 // Processes the pending window messages (repaints, posted events).
 OBSHOST_EXPORT void processMessages();
 
+// Delivers the keys the platform has read but still holds in its queue. Qt 6.4's
+// Wayland client composes dead keys as it reads them and hands the composed text over at
+// once, ahead of plain keys read just before it and not yet delivered; a handler of
+// committed text calls this first, so that text goes in in the order it was typed. Does
+// nothing on other platforms.
+OBSHOST_EXPORT void deliverQueuedKeys();
+
 // True where windows may be shown: a QApplication runs and this is its thread. Otherwise
 // warns "<who>: <why>; <refusal>", so that a call refused leaves a trace.
 OBSHOST_EXPORT bool onInterfaceThread(const char *who, const char *refusal = "nothing is shown");

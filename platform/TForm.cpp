@@ -176,6 +176,8 @@ void TForm::keyPressEvent(QKeyEvent *e)
 void TForm::inputMethodEvent(QInputMethodEvent *e)
 {
     e->accept();
+    // Keys typed before the composed character go in first.
+    Application::deliverQueuedKeys();
     // A committed character obeys the rules of a typed one; characters outside
     // Windows-1252 are dropped as they are from the keyboard.
     for (const QChar c : e->commitString()) {

@@ -70,6 +70,8 @@ void TTouchDialog::keyPressEvent(QKeyEvent *event)
 void TTouchDialog::inputMethodEvent(QInputMethodEvent *event)
 {
     event->accept();
+    // Keys typed before the composed letter go in first.
+    platform::Application::deliverQueuedKeys();
     // Composed letters are entered as typed ones are.
     const QString text = event->commitString();
     platform::Application::guarded([this, &text] {

@@ -119,17 +119,18 @@ search() {
 }
 run_case search search "$record01"
 
-# A dead key composes in the editor (the keymap wtype uploads holds dead_tilde and dead_acute).
+# Dead keys compose in the editor (the keymap wtype uploads holds dead_tilde and dead_acute).
 editor() {
   keys 01 -k Return -M alt e -m alt
   wait_focus Editar
   check editor-centred yes "$(over Editar Observa)"
-  keys -k End -k space N -k dead_tilde ao -k space -k dead_acute e
+  # One burst of plain and composed letters: each goes in where it was typed.
+  keys -k End -k space N -k dead_tilde ao -k space -k dead_acute e -k space p -k dead_tilde ao
   keys -M ctrl -k Return -m ctrl
   wait_focus Observa
   keys -M alt c -m alt
 }
-run_case editor-dead-keys editor 'Sem cebola; Não é"]}'
+run_case editor-dead-keys editor 'Sem cebola; Não é pão"]}'
 
 # sway's kill binding and an Alt+F4 kill binding, with the dialog focused: the dialog
 # stays and typing still reaches it. (The Super chord may type its letter into the code
