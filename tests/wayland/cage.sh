@@ -15,12 +15,24 @@ start_cage() {
   export XDG_RUNTIME_DIR="$work/run$session"
   mkdir -m 0700 "$XDG_RUNTIME_DIR" && chown "$user" "$XDG_RUNTIME_DIR"
   : >"$work/out"
-  as_user cage -- "$host" -platform wayland --host-window --json "$@" >"$work/out" 2>"$work/err" &
+  "${run_as[@]}" cage -- "$host" -platform wayland --host-window --json "$@" >"$work/out" 2>"$work/err" &
   comp_pid=$!
   wait_socket
 }
 
+# Ends the session by ending the host, cage's one program: cage then ends by itself and
+# takes its Xwayland and that server's lock file with it (cage 0.1.4 aborts on SIGTERM,
+# leaving them behind).
 stop_cage() {
+  local child exe
+  exe=$(realpath "$host")
+  for child in $(ps -o pid= --ppid "$comp_pid" 2>/dev/null); do
+    [ "$(readlink "/proc/$child/exe" 2>/dev/null)" = "$exe" ] && kill "$child" 2>/dev/null
+  done
+  for _ in $(seq 50); do
+    kill -0 "$comp_pid" 2>/dev/null || break
+    sleep 0.1
+  done
   kill "$comp_pid" 2>/dev/null
   wait "$comp_pid" 2>/dev/null
   comp_pid=""

@@ -23,6 +23,7 @@ kbd_pid=""
 work=""
 
 cleanup() {
+  [ "$variant" = cage ] && [ -n "$comp_pid" ] && stop_cage
   [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
   [ -n "$kbd_pid" ] && kill "$kbd_pid" 2>/dev/null
   [ -n "$comp_pid" ] && kill "$comp_pid" 2>/dev/null
@@ -51,11 +52,14 @@ if [ "$(id -u)" = 0 ]; then
       || sleep 0.1
   done
   id "$user" >/dev/null 2>&1 || fail "cannot create the user $user"
-  as_user() { setpriv --reuid "$user" --regid "$user" --clear-groups "$@"; }
+  run_as=(setpriv --reuid "$user" --regid "$user" --clear-groups)
 else
   user=$(id -un)
-  as_user() { "$@"; }
+  run_as=()
 fi
+# setpriv execs the command: a job started as "${run_as[@]}" CMD & has CMD's own id in $!,
+# which the clean-up ends.
+as_user() { "${run_as[@]}" "$@"; }
 
 mkdir -p "$root" || fail "cannot make $root"
 work=$(mktemp -d "$root/wayland-$variant.XXXXXX") || fail "cannot make a work folder under $root"

@@ -15,7 +15,7 @@ bindsym Mod4+Shift+q kill
 bindsym Mod1+F4 kill
 CONF
 chmod a+r "$work/sway.conf"
-as_user sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+"${run_as[@]}" sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 comp_pid=$!
 wait_socket || fail "sway did not start: $(tail -3 "$work/sway.log")"
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
@@ -23,7 +23,7 @@ export SWAYSOCK
 [ -n "$SWAYSOCK" ] || fail "sway gave no IPC socket"
 # A seat without a keyboard gives no window the focus: one virtual keyboard stays for the
 # whole session (it would press Shift after an hour), the typing ones come and go.
-as_user wtype -s 3600000 -k Shift_L >/dev/null 2>&1 &
+"${run_as[@]}" wtype -s 3600000 -k Shift_L >/dev/null 2>&1 &
 kbd_pid=$!
 for _ in $(seq 50); do
   as_user swaymsg -t get_inputs 2>/dev/null | grep -q '"type": "keyboard"' && break
@@ -46,7 +46,7 @@ keys() { as_user wtype -s 100 "$@"; sleep 0.2; }
 
 start_host() {
   : >"$work/out"
-  as_user "$host" -platform wayland --host-window --json "$@" >"$work/out" 2>"$work/err" &
+  "${run_as[@]}" "$host" -platform wayland --host-window --json "$@" >"$work/out" 2>"$work/err" &
   host_pid=$!
   wait_focus Observa 150
 }
