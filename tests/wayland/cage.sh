@@ -44,7 +44,7 @@ shot() { as_user grim -t ppm "$work/shots/$1.ppm" 2>/dev/null && cp "$work/shots
 box() { python3 "$inspect" box "$work/$1.ppm" "$host_bg" 000000; }
 
 # Waits (bounded) until the screen shows a window, differs from picture $2 (when given)
-# and stays so for two pictures in a row; keeps the last as $1.
+# inside the dialog's box and stays so for two pictures in a row; keeps the last as $1.
 settle() {
   local i last="" now
   for i in $(seq 60); do
@@ -53,7 +53,9 @@ settle() {
     # Between two windows cage may show nothing at all.
     [ "$(box "$1")" = none ] && continue
     if [ -n "${2:-}" ]; then
-      now=$(python3 "$inspect" diff "$work/$2.ppm" "$work/$1.ppm")
+      # Only inside the dialog: cage draws the host window in one session and not in
+      # another (black), so the rest of the screen tells nothing.
+      now=$(python3 "$inspect" diff "$work/$2.ppm" "$work/$1.ppm" $dialog)
     else
       now=$(box "$1")
     fi

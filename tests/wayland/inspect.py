@@ -9,7 +9,8 @@
 #   inspect.py count NAME         < tree.json   how many windows are named NAME...
 #   inspect.py size SHOT.ppm                    width height
 #   inspect.py box SHOT.ppm RRGGBB...           x y w h of what is none of those colours
-#   inspect.py diff A.ppm B.ppm                 x y w h of the pixels that differ
+#   inspect.py diff A.ppm B.ppm [X Y W H]       x y w h of the pixels that differ (inside
+#                                               that box, when given)
 import json
 import sys
 
@@ -83,9 +84,18 @@ def main(argv):
     elif what == "diff":
         width, height, a = read_ppm(argv[2])
         _, _, b = read_ppm(argv[3])
+        x0, y0, w, h = (int(v) for v in argv[4:8]) if len(argv) >= 8 else (0, 0, width, height)
         stride = width * 3
-        print(bounds(width, height, lambda y: a[y * stride:(y + 1) * stride] == b[y * stride:(y + 1) * stride],
-                     lambda x, y: a[(y * width + x) * 3:(y * width + x) * 3 + 3]
+
+        def inside(x, y):
+            return x0 <= x < x0 + w and y0 <= y < y0 + h
+
+        def row_clear(y):
+            return not y0 <= y < y0 + h or a[y * stride + x0 * 3:y * stride + (x0 + w) * 3] == b[
+                y * stride + x0 * 3:y * stride + (x0 + w) * 3]
+
+        print(bounds(width, height, row_clear,
+                     lambda x, y: inside(x, y) and a[(y * width + x) * 3:(y * width + x) * 3 + 3]
                      != b[(y * width + x) * 3:(y * width + x) * 3 + 3]))
     else:
         sys.exit("unknown request " + what)
