@@ -153,6 +153,10 @@ std::optional<char> typedCharacter(const QKeyEvent &event)
     const Qt::KeyboardModifiers mods = event.modifiers();
     if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier))
         return std::nullopt;
+    // Super and Hyper (Qt's Meta) chords belong to the desktop, even when no window
+    // manager takes them; the server still gives them the letter's text.
+    if (mods & Qt::MetaModifier)
+        return std::nullopt;
     const QString text = event.text();
     if (text.size() != 1)
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform::Screen {
 
@@ -55,9 +56,12 @@ void centre(QWidget *window)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    const QRect area = screen->geometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    window->move(frame.topLeft());
+    frame.moveCenter(area.center());
+    // A window larger than the screen keeps its top-left corner on it: its title, its
+    // first keys and its first fields stay within reach; what hangs off is its far side.
+    window->move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 } // namespace platform::Screen

@@ -30,7 +30,8 @@ private:
     int m_saved;
 };
 
-// Puts a top-level window in the middle of the screen it belongs to.
+// Puts a top-level window in the middle of the screen it belongs to; one wider or
+// taller than the screen starts at the screen's left or top edge instead.
 OBSHOST_EXPORT void centre(QWidget *window);
 
 } // namespace platform::Screen

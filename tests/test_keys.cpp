@@ -260,6 +260,10 @@ TEST(KeyMap, TypedCharactersAreWindows1252OrNothing)
     EXPECT_EQ(typed(Qt::AltModifier, QStringLiteral("e")), std::nullopt);
     EXPECT_EQ(typed(Qt::AltModifier | Qt::ControlModifier, QStringLiteral("ç")), std::optional<char>(char(231)));
     EXPECT_EQ(typed(Qt::NoModifier, QString()), std::nullopt);
+    // Super+D and Hyper+D carry the text "d" but are desktop chords.
+    EXPECT_EQ(typed(Qt::MetaModifier, QStringLiteral("d")), std::nullopt);
+    EXPECT_EQ(typed(Qt::MetaModifier | Qt::ShiftModifier, QStringLiteral("D")), std::nullopt);
+    EXPECT_EQ(typed(Qt::ShiftModifier, QStringLiteral("D")), std::optional<char>('D'));
     EXPECT_EQ(platform::fromAnsi(char(0x80)), QChar(0x20AC));
     EXPECT_EQ(platform::fromAnsi(char(199)), QChar(0xC7));
 }
