@@ -84,6 +84,11 @@ OBSHOST_EXPORT ShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseB
 // with Super or Hyper.
 OBSHOST_EXPORT std::optional<char> typedCharacter(const QKeyEvent &event);
 
+// A chord the desktop binds rather than a key for the window: Super or Hyper with any
+// key, Ctrl+Alt with a key that types no character (arrows, Delete, F-keys). Escape
+// is never one. Where no window manager takes them, the windows ignore them.
+OBSHOST_EXPORT bool isDesktopChord(const QKeyEvent &event);
+
 // The printable character a key event types, if Windows-1252 can hold it.
 OBSHOST_EXPORT std::optional<QChar> typedPrintable(const QKeyEvent &event);
 

@@ -94,6 +94,8 @@ void TForm::deliverKey(quint16 key, ShiftState shift, std::optional<char> charac
 void TForm::keyPressEvent(QKeyEvent *e)
 {
     e->accept();
+    if (isDesktopChord(*e))
+        return;
     deliverKey(virtualKey(*e), shiftState(e->modifiers(), QApplication::mouseButtons()), typedCharacter(*e));
 }
 

@@ -164,7 +164,12 @@ void WindowLock::reclaim()
         return;
     m_window->activateWindow();
     X11Desktop::focus(m_window);
-    X11Desktop::keepOnEveryDesktop(m_window);
+    // Managers that move a window's owners along with it (metacity) may have taken the
+    // windows below off the other desktops.
+    for (QWidget *w = m_window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (of(w))
+            X11Desktop::keepOnEveryDesktop(w);
+    }
     hold(true);
 }
 
@@ -172,7 +177,9 @@ void WindowLock::restoreIfMinimised()
 {
     if (!m_window->isVisible() || !(m_window->windowState() & Qt::WindowMinimized))
         return;
-    // No window of a call may be left where the operator cannot reach it.
+    // No window of a call may be left where the operator cannot reach it: minimised, or
+    // left on a desktop of its own (a manager shows those as minimised).
+    X11Desktop::keepOnEveryDesktop(m_window);
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
     reclaim();

@@ -61,6 +61,8 @@ void TTouchDialog::keyPressEvent(QKeyEvent *event)
             reject(); // leaves every touch window
             return;
         }
+        if (platform::isDesktopChord(*event))
+            return;
         if (handleKey(event))
             return;
         if (m_input == Input::Keys)
