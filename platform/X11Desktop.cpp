@@ -3,7 +3,11 @@
 
 #include "platform/X11Desktop.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QHash>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #if defined(OBS_HAVE_XCB) && QT_CONFIG(xcb)
@@ -94,6 +98,58 @@ void sendToRoot(xcb_connection_t *c, xcb_window_t root, xcb_window_t w, xcb_atom
                    reinterpret_cast<const char *>(&event));
 }
 
+// Sees the manager move a locked window to one desktop (metacity does so to a window
+// whose child window it moves) and asks for every desktop again.
+class DesktopWatch : public QObject, public QAbstractNativeEventFilter
+{
+public:
+    // One per application, gone with it.
+    static DesktopWatch &instance()
+    {
+        static QPointer<DesktopWatch> watch;
+        if (!watch) {
+            watch = new DesktopWatch(qGuiApp);
+            qGuiApp->installNativeEventFilter(watch);
+        }
+        return *watch;
+    }
+
+    void watch(xcb_connection_t *c, QWidget *window, xcb_window_t w)
+    {
+        if (!m_desktop)
+            m_desktop = atom(c, "_NET_WM_DESKTOP");
+        for (auto it = m_windows.begin(); it != m_windows.end();)
+            it = it.value() ? std::next(it) : m_windows.erase(it);
+        m_windows.insert(w, window);
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
+        if (change->atom != m_desktop || m_desktop == XCB_ATOM_NONE)
+            return false;
+        const QPointer<QWidget> window = m_windows.value(change->window);
+        if (window) {
+            // Not from inside the event: the request waits for replies of its own.
+            QTimer::singleShot(0, window, [window] { X11Desktop::keepOnEveryDesktop(window); });
+        }
+        return false;
+    }
+
+private:
+    explicit DesktopWatch(QObject *parent)
+        : QObject(parent)
+    { }
+
+    xcb_atom_t m_desktop = XCB_ATOM_NONE;
+    QHash<xcb_window_t, QPointer<QWidget>> m_windows;
+};
+
 } // namespace
 
 bool X11Desktop::available()
@@ -123,6 +179,7 @@ void X11Desktop::lockWindowFunctions(QWidget *window)
         // Appended: Qt merges its own states into the property when it maps the window.
         xcb_change_property(c, XCB_PROP_MODE_APPEND, w, state, XCB_ATOM_ATOM, 32, 1, &sticky);
     }
+    DesktopWatch::instance().watch(c, window->window(), w);
     xcb_flush(c);
 }
 

@@ -333,7 +333,7 @@ on_every_desktop() { # what, windows...
 assault() { # what
   local top
   top=$(xdotool getwindowfocus 2>/dev/null)
-  xdotool key --delay 80 "${chords[@]}"; sleep 0.3
+  xdotool key --delay 15 "${chords[@]}"; sleep 0.3
   [ "$(current_desktop)" = 0 ] || { note "$1: a chord switched to desktop $(current_desktop)"; set_desktop 0; }
   stays_viewable "$top" "$1 after the chords"
   stays_viewable "$window" "the dialog after the chords on $1"
