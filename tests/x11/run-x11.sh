@@ -88,6 +88,7 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 failures=0
 passed=0
 window=""
+host_env=() # variables for the next host only
 
 layout() {
   if [ "$1" = br ]; then setxkbmap -model abnt2 -layout br; else setxkbmap -model pc105 -layout us; fi
@@ -96,7 +97,7 @@ layout() {
 # Starts a call and waits until its dialog is mapped and has taken the keyboard.
 start_host() {
   : >"$work/out"
-  "$host" -platform xcb --json "$@" >"$work/out" 2>"$work/err" &
+  env "${host_env[@]}" "$host" -platform xcb --json "$@" >"$work/out" 2>"$work/err" &
   host_pid=$!
   window=$(timeout 15 xdotool search --sync --onlyvisible --name 'Observa' 2>/dev/null | head -1)
   [ -n "$window" ] || return 1
@@ -170,7 +171,7 @@ check() { # name, expected text, actual output
 
 # The managers added last run the cases that involve the manager; bare and openbox
 # run every case. Each case is one call, so the suites can run side by side.
-short_suite=(typical alt-drag touch)
+short_suite=(typical alt-drag touch oversize)
 case_in_suite() {
   case "$variant" in bare | openbox) return 0 ;; esac
   [[ "$1" == wm-* ]] && return 0
@@ -289,6 +290,18 @@ killed_then_typical() {
   typical
 }
 run_case killed-call us killed_then_typical "$record01"
+
+# At twice the scale the dialog (1452x960) is wider than the screen: its top-left
+# corner stays on it, under the manager as without one, and the keys still work.
+oversize() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || note "the oversize dialog starts at $X,$Y, off the screen"
+  keys 0 1 Return alt+c
+}
+host_env=(QT_SCALE_FACTOR=2)
+run_case oversize us oversize "$record01"
+host_env=()
 
 # ---- The manager's own functions, with the dialog and with each window above it.
 
