@@ -133,9 +133,9 @@ public:
         const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
         if (change->atom != m_desktop || m_desktop == XCB_ATOM_NONE)
             return false;
-        const QPointer<QWidget> window = m_windows.value(change->window);
-        if (window) {
-            // Not from inside the event: the request waits for replies of its own.
+        if (QWidget *window = m_windows.value(change->window).data()) {
+            // Not from inside the event: the request waits for replies of its own. The
+            // window is the timer's context, so it is alive when the call runs.
             QTimer::singleShot(0, window, [window] { X11Desktop::keepOnEveryDesktop(window); });
         }
         return false;
