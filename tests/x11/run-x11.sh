@@ -306,10 +306,11 @@ host_env=()
 # ---- The manager's own functions, with the dialog and with each window above it.
 
 # Every chord the managers bind by default to close, move, size, minimise, maximise,
-# their menus, window cycling and desktops (xfwm4, metacity, icewm, openbox).
+# their menus, window cycling and desktops (xfwm4, metacity, icewm, openbox), and
+# Super and Hyper chords, which must type nothing.
 chords=(alt+F1 alt+F2 alt+F3 alt+F4 alt+F5 alt+F6 alt+F7 alt+F8 alt+F9 alt+F10 alt+F11 alt+F12
   alt+space alt+Tab alt+shift+Tab ctrl+alt+Right ctrl+alt+Left ctrl+alt+Up ctrl+alt+Down
-  ctrl+alt+d super+d super+Up super+Left ctrl+F2 ctrl+alt+shift+Right ctrl+alt+Delete)
+  ctrl+alt+d super+d Hyper_L+h super+Up super+Left ctrl+F2 ctrl+alt+shift+Right ctrl+alt+Delete)
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 # Bounded: a manager unmaps a window in its own time, and a restored one comes back.
