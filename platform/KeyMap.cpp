@@ -153,10 +153,30 @@ std::optional<char> typedCharacter(const QKeyEvent &event)
     const Qt::KeyboardModifiers mods = event.modifiers();
     if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier))
         return std::nullopt;
+    // Super and Hyper (Qt's Meta) chords belong to the desktop, even when no window
+    // manager takes them; the server still gives them the letter's text.
+    if (mods & Qt::MetaModifier)
+        return std::nullopt;
     const QString text = event.text();
     if (text.size() != 1)
         return std::nullopt;
     return toAnsi(text.at(0));
+}
+
+bool isDesktopChord(const QKeyEvent &event)
+{
+    if (event.key() == Qt::Key_Escape)
+        return false; // the way out of every window, whatever is held
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods & Qt::MetaModifier)
+        return true;
+    if ((mods & Qt::ControlModifier) && (mods & Qt::AltModifier)) {
+        // Ctrl+Alt with a character key types the character (as AltGr does); with any
+        // other key it is the desktop's: switching desktops, Ctrl+Alt+Delete.
+        const QString text = event.text();
+        return text.size() != 1 || !text.at(0).isPrint();
+    }
+    return false;
 }
 
 std::optional<QChar> typedPrintable(const QKeyEvent &event)

@@ -80,8 +80,14 @@ OBSHOST_EXPORT quint16 virtualKeyFromQt(int qtKey, bool keypad);
 OBSHOST_EXPORT ShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 
 // The character a key event types, in Windows-1252, or nothing: no text, text that
-// the code page cannot hold, or a key pressed with Alt and without Ctrl.
+// the code page cannot hold, a key pressed with Alt and without Ctrl, or one pressed
+// with Super or Hyper.
 OBSHOST_EXPORT std::optional<char> typedCharacter(const QKeyEvent &event);
+
+// A chord the desktop binds rather than a key for the window: Super or Hyper with any
+// key, Ctrl+Alt with a key that types no character (arrows, Delete, F-keys). Escape
+// is never one. Where no window manager takes them, the windows ignore them.
+OBSHOST_EXPORT bool isDesktopChord(const QKeyEvent &event);
 
 // The printable character a key event types, if Windows-1252 can hold it.
 OBSHOST_EXPORT std::optional<QChar> typedPrintable(const QKeyEvent &event);

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <optional>
+#include <algorithm>
 
 namespace platform::Screen {
 
@@ -70,18 +71,18 @@ std::optional<QRect> ownerArea(const QWidget *window)
 
 void centre(QWidget *window)
 {
+    QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
     QRect frame = window->frameGeometry();
-    if (const std::optional<QRect> owner = ownerArea(window)) {
-        frame.moveCenter(owner->center());
-    } else {
-        QScreen *screen = window->screen();
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        frame.moveCenter(screen->geometry().center());
-    }
-    window->move(frame.topLeft());
+    const std::optional<QRect> owner = ownerArea(window);
+    frame.moveCenter(owner ? owner->center() : area.center());
+    // A window larger than the screen keeps its top-left corner on it: its title, its
+    // first keys and its first fields stay within reach; what hangs off is its far side.
+    window->move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 } // namespace platform::Screen

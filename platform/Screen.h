@@ -31,7 +31,8 @@ private:
 };
 
 // Puts a top-level window in the middle of the window it is shown over (its parent
-// widget's window, else its transient parent), or of its screen when it has none.
+// widget's window, else its transient parent), or of its screen when it has none; one
+// wider or taller than the screen starts at the screen's left or top edge instead.
 // Platforms that let the compositor place windows (Wayland) ignore the position.
 OBSHOST_EXPORT void centre(QWidget *window);
 

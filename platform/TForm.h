@@ -11,6 +11,8 @@
 
 namespace platform {
 
+class WindowLock;
+
 // Form base class: a frameless dialog that turns Qt's events into the window events
 // the handlers expect. Handlers are assignable, as events of the home platform are.
 class OBSHOST_EXPORT TForm : public QDialog
@@ -57,16 +59,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
-    void hideEvent(QHideEvent *e) override;
 
 private:
-    bool isTopModal() const;
-    // Makes the window active again and gives it the keyboard, once a window that
-    // stood above it has gone.
-    void reclaimKeyboard();
-    void holdKeyboard(bool hold);
-
-    bool m_keyboardHeld = false;
+    WindowLock *m_lock;
 };
 
 } // namespace platform

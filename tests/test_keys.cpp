@@ -163,6 +163,24 @@ TEST_F(Keys, CtrlAltStillTypes)
     EXPECT_EQ(typed, QStringLiteral("ç"));
 }
 
+// Super+letter and Ctrl+Alt with a key that types nothing are the desktop's chords.
+TEST_F(Keys, DesktopChordsNeitherTypeNorEdit)
+{
+    QString afterChords, afterBackspace;
+    run([&](TfrmObservacaoMod &f) {
+        type(f, QStringLiteral("0"));
+        press(f, Qt::Key_D, Qt::MetaModifier, QStringLiteral("d"));
+        press(f, Qt::Key_1, Qt::MetaModifier | Qt::ShiftModifier, QStringLiteral("!"));
+        press(f, Qt::Key_Backspace, Qt::ControlModifier | Qt::AltModifier);
+        press(f, Qt::Key_Backspace, Qt::MetaModifier);
+        afterChords = code(f);
+        press(f, Qt::Key_Backspace);
+        afterBackspace = code(f);
+    });
+    EXPECT_EQ(afterChords, QStringLiteral("0"));
+    EXPECT_EQ(afterBackspace, QString());
+}
+
 TEST_F(Keys, AltCConfirms)
 {
     const QVariant r = run([&](TfrmObservacaoMod &f) {
@@ -260,6 +278,10 @@ TEST(KeyMap, TypedCharactersAreWindows1252OrNothing)
     EXPECT_EQ(typed(Qt::AltModifier, QStringLiteral("e")), std::nullopt);
     EXPECT_EQ(typed(Qt::AltModifier | Qt::ControlModifier, QStringLiteral("ç")), std::optional<char>(char(231)));
     EXPECT_EQ(typed(Qt::NoModifier, QString()), std::nullopt);
+    // Super+D and Hyper+D carry the text "d" but are desktop chords.
+    EXPECT_EQ(typed(Qt::MetaModifier, QStringLiteral("d")), std::nullopt);
+    EXPECT_EQ(typed(Qt::MetaModifier | Qt::ShiftModifier, QStringLiteral("D")), std::nullopt);
+    EXPECT_EQ(typed(Qt::ShiftModifier, QStringLiteral("D")), std::optional<char>('D'));
     EXPECT_EQ(platform::fromAnsi(char(0x80)), QChar(0x20AC));
     EXPECT_EQ(platform::fromAnsi(char(199)), QChar(0xC7));
 }

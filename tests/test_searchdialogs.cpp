@@ -425,6 +425,32 @@ TEST(EditaTexto, CursorMovesAndTypingInsertsAtIt)
     EXPECT_EQ(EditaTextoPadrao(0, QStringLiteral("Sem cebola"), 0, 0, 0), QStringLiteral("Sem cebãla!"));
 }
 
+// The desktop's chords (desktop switches, Ctrl+Alt+Delete, Super+letter) never edit,
+// while Ctrl+Alt with a character still types it.
+TEST(EditaTexto, DesktopChordsLeaveTheTextAlone)
+{
+    WhenShown<TfrmEditaTexto> steps([](TfrmEditaTexto *d) {
+        const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+        QTest::keyClick(d, Qt::Key_Home);
+        QTest::keyClick(d, Qt::Key_Right, ctrlAlt);
+        QTest::keyClick(d, Qt::Key_Delete, ctrlAlt);
+        QTest::keyClick(d, Qt::Key_Right, Qt::MetaModifier);
+        QTest::keyClick(d, Qt::Key_Backspace, ctrlAlt);
+        QTest::keyClick(d, Qt::Key_D, Qt::MetaModifier);
+        QTest::keyClick(d, Qt::Key_Return, Qt::ControlModifier);
+    });
+    EXPECT_EQ(EditaTextoPadrao(0, QStringLiteral("Sem cebola"), 0, 0, 0), QStringLiteral("Sem cebola"));
+
+    WhenShown<TfrmEditaTexto> typed([](TfrmEditaTexto *d) {
+        QTest::keyClick(d, Qt::Key_Home);
+        QTest::keyClick(d, Qt::Key_Delete);
+        QTest::keyClick(d, Qt::Key_D, Qt::MetaModifier);
+        press(*d, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("€"));
+        QTest::keyClick(d, Qt::Key_Return, Qt::ControlModifier);
+    });
+    EXPECT_EQ(EditaTextoPadrao(0, QStringLiteral("Sem cebola"), 0, 0, 0), QStringLiteral("€em cebola"));
+}
+
 TEST(EditaTexto, HomeEndAndUpDownFollowTheWrappedLines)
 {
     const QString text = QStringLiteral("Sem cebola, sem tomate, sem alface, sem picles e com bastante molho "

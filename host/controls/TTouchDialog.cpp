@@ -8,6 +8,7 @@
 #include "platform/KeyMap.h"
 #include "platform/Painting.h"
 #include "platform/Screen.h"
+#include "platform/WindowLock.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -28,6 +29,8 @@ TTouchDialog::TTouchDialog(QWidget *parent, const QString &name, QSize size, con
     if (input == Input::Text)
         setAttribute(Qt::WA_InputMethodEnabled);
     platform::Screen::centre(this);
+    // Protected as the window it stands over: no manager key may hide or move it.
+    platform::WindowLock::attach(this);
 }
 
 int TTouchDialog::showModal()
@@ -58,6 +61,8 @@ void TTouchDialog::keyPressEvent(QKeyEvent *event)
             reject(); // leaves every touch window
             return;
         }
+        if (platform::isDesktopChord(*event))
+            return;
         if (handleKey(event))
             return;
         if (m_input == Input::Keys)

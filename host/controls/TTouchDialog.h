@@ -13,7 +13,8 @@ class QPainter;
 namespace host {
 
 // Base of the host's touch windows (the search, the text editor and the message box): a
-// frameless window of a fixed size, centred on its screen, white inside a 2-pixel frame.
+// frameless window of a fixed size, centred on its screen, white inside a 2-pixel frame,
+// locked against the window manager as the observation dialog is (platform::WindowLock).
 // Its key handler never lets an exception unwind through Qt's event loop; one is reported
 // and the window stays. A window that takes text gets every printable character that
 // Windows-1252 holds, typed or composed (dead keys, input methods), through typeCharacter.

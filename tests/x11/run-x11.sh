@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Observação contributors
 # SPDX-License-Identifier: MIT
-# End-to-end sessions on a real X server: starts its own Xvfb (and, with "openbox",
-# that window manager on it), runs the installed demo host on xcb and types through
-# the server's keyboard map with xdotool, on the US and the Brazilian ABNT2 layouts.
-# Usage: run-x11.sh TREE bare|openbox [CASE...]
+# End-to-end sessions on a real X server: starts its own Xvfb (and a window manager
+# on it, on its default configuration, unless "bare"), runs the installed demo host on
+# xcb and types through the server's keyboard map with xdotool, on the US and the
+# Brazilian ABNT2 layouts.
+# Usage: run-x11.sh TREE bare|openbox|xfwm4|metacity|icewm [CASE...]
 set -uo pipefail
 
 tree=$1
 variant=$2
 shift 2
+# The command that runs each manager in the foreground.
+case "$variant" in
+  bare) manager=() ;;
+  openbox) manager=(openbox --sm-disable) ;;
+  xfwm4) manager=(xfwm4 --compositor=off --sm-client-disable) ;;
+  metacity) manager=(metacity --sm-disable) ;;
+  icewm) manager=(icewm) ;;
+  *) echo "FAIL: unknown window manager '$variant'"; exit 1 ;;
+esac
 only=("$@")
 host="$tree/bin/observacao-host"
 work=$(mktemp -d)
@@ -27,10 +37,9 @@ cleanup() {
 trap cleanup EXIT
 
 skip() { echo "SKIP: $*"; exit 77; }
-# Only a machine where Xvfb cannot start skips; a missing driving tool is a fault of
-# the machine's set-up that must show.
-command -v Xvfb >/dev/null || skip "Xvfb is not installed (tools/install-deps.sh installs xvfb)"
-for tool in xdotool setxkbmap xprop $([ "$variant" = openbox ] && echo openbox); do
+# Only a machine where Xvfb is installed but cannot start skips; a missing tool is a
+# fault of the machine's set-up that must show.
+for tool in Xvfb xdotool setxkbmap xprop xwininfo ${manager[@]:0:1}; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (tools/install-deps.sh installs it)"; exit 1; }
 done
 [ -x "$host" ] || { echo "FAIL: no installed host at $host"; exit 1; }
@@ -57,14 +66,21 @@ for n in $(seq 50 99); do
 done
 [ -n "$xvfb_pid" ] || skip "Xvfb could not start: $(cat "$work/xvfb.log" 2>/dev/null | tail -3)"
 
-if [ "$variant" = openbox ]; then
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+desktops=1
+if [ ${#manager[@]} -gt 0 ]; then
+  "${manager[@]}" >"$work/manager.log" 2>&1 &
   wm_pid=$!
-  # openbox owns the screen's manager selection once it runs.
-  for _ in $(seq 50); do
+  # A manager has taken the screen once it names its check window on the root.
+  for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.1
   done
+  if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    echo "FAIL: $variant did not start: $(tail -3 "$work/manager.log")"
+    exit 1
+  fi
+  desktops=$(xdotool get_num_desktops 2>/dev/null || echo 1)
 fi
 
 unset QT_QPA_PLATFORM QT_IM_MODULE XMODIFIERS
@@ -72,6 +88,7 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 failures=0
 passed=0
 window=""
+host_env=() # variables for the next host only
 
 layout() {
   if [ "$1" = br ]; then setxkbmap -model abnt2 -layout br; else setxkbmap -model pc105 -layout us; fi
@@ -80,7 +97,7 @@ layout() {
 # Starts a call and waits until its dialog is mapped and has taken the keyboard.
 start_host() {
   : >"$work/out"
-  "$host" -platform xcb --json "$@" >"$work/out" 2>"$work/err" &
+  env "${host_env[@]}" "$host" -platform xcb --json "$@" >"$work/out" 2>"$work/err" &
   host_pid=$!
   window=$(timeout 15 xdotool search --sync --onlyvisible --name 'Observa' 2>/dev/null | head -1)
   [ -n "$window" ] || return 1
@@ -134,8 +151,12 @@ touch_at() {
   sleep 0.3
 }
 
+# What a case saw go wrong on the way (a window hidden, a desktop left empty); any
+# note fails the case whatever its result.
+note() { echo "$*" >>"$work/notes"; }
+
 check() { # name, expected text, actual output
-  if [[ "$3" == *"$2"* ]]; then
+  if [[ "$3" == *"$2"* ]] && [ ! -s "$work/notes" ]; then
     passed=$((passed + 1))
     echo "ok   $variant/$1"
   else
@@ -143,12 +164,24 @@ check() { # name, expected text, actual output
     echo "FAIL $variant/$1"
     echo "     expected to contain: $2"
     echo "     got: $3"
+    [ -s "$work/notes" ] && sed 's/^/     seen: /' "$work/notes"
     sed 's/^/     stderr: /' "$work/err" | head -5
   fi
 }
 
+# The managers added last run the cases that involve the manager; bare and openbox
+# run every case. Each case is one call, so the suites can run side by side.
+short_suite=(typical alt-drag touch oversize)
+case_in_suite() {
+  case "$variant" in bare | openbox) return 0 ;; esac
+  [[ "$1" == wm-* ]] && return 0
+  local c
+  for c in "${short_suite[@]}"; do [ "$c" = "$1" ] && return 0; done
+  return 1
+}
+
 wanted() {
-  [ ${#only[@]} -eq 0 ] && return 0
+  [ ${#only[@]} -eq 0 ] && { case_in_suite "$1"; return; }
   local c
   for c in "${only[@]}"; do [ "$c" = "$1" ] && return 0; done
   return 1
@@ -162,6 +195,7 @@ unknown='"text":"Observação não cadastrado(a)."'
 run_case() { # name layout -- steps as a function
   local name=$1 lay=$2 fn=$3 expected=$4
   wanted "$name" || return 0
+  : >"$work/notes"
   layout "$lay"
   park
   if ! start_host; then
@@ -256,6 +290,109 @@ killed_then_typical() {
   typical
 }
 run_case killed-call us killed_then_typical "$record01"
+
+# At twice the scale the dialog (1452x960) is wider than the screen: its top-left
+# corner stays on it, under the manager as without one, and the keys still work.
+oversize() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || note "the oversize dialog starts at $X,$Y, off the screen"
+  keys 0 1 Return alt+c
+}
+host_env=(QT_SCALE_FACTOR=2)
+run_case oversize us oversize "$record01"
+host_env=()
+
+# ---- The manager's own functions, with the dialog and with each window above it.
+
+# Every chord the managers bind by default to close, move, size, minimise, maximise,
+# their menus, window cycling and desktops (xfwm4, metacity, icewm, openbox), and
+# Super and Hyper chords, which must type nothing.
+chords=(alt+F1 alt+F2 alt+F3 alt+F4 alt+F5 alt+F6 alt+F7 alt+F8 alt+F9 alt+F10 alt+F11 alt+F12
+  alt+space alt+Tab alt+shift+Tab ctrl+alt+Right ctrl+alt+Left ctrl+alt+Up ctrl+alt+Down
+  ctrl+alt+d super+d Hyper_L+h super+Up super+Left ctrl+F2 ctrl+alt+shift+Right ctrl+alt+Delete)
+
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# Bounded: a manager unmaps a window in its own time, and a restored one comes back.
+stays_viewable() { # window, what
+  local i
+  sleep 0.2
+  for i in $(seq 30); do viewable "$1" && return 0; sleep 0.1; done
+  note "$2 is not shown"
+  return 1
+}
+current_desktop() { xdotool get_desktop 2>/dev/null; }
+set_desktop() {
+  local i
+  xdotool set_desktop "$1" 2>/dev/null
+  for i in $(seq 30); do [ "$(current_desktop)" = "$1" ] && break; sleep 0.1; done
+  sleep 0.3
+}
+
+# Each given window is shown on the last desktop as on the first (and the first is
+# the one shown after), so a desktop switch never leaves the call out of sight.
+on_every_desktop() { # what, windows...
+  [ "$desktops" -gt 1 ] || return 0
+  local what=$1 w
+  shift
+  set_desktop $((desktops - 1))
+  for w in "$@"; do viewable "$w" || note "$what: window $w is not on desktop $((desktops - 1))"; done
+  set_desktop 0
+  for w in "$@"; do stays_viewable "$w" "$what: window $w back on desktop 0"; done
+}
+
+# The chords, the manager's minimise request and a desktop switch, against the window
+# that has the keys now (the dialog or one above it); it must still be shown after, on
+# the desktop where it was, and take keys.
+assault() { # what
+  local top
+  top=$(xdotool getwindowfocus 2>/dev/null)
+  xdotool key --delay 15 "${chords[@]}"; sleep 0.3
+  [ "$(current_desktop)" = 0 ] || { note "$1: a chord switched to desktop $(current_desktop)"; set_desktop 0; }
+  stays_viewable "$top" "$1 after the chords"
+  stays_viewable "$window" "the dialog after the chords on $1"
+  xdotool windowminimize "$top" 2>/dev/null
+  stays_viewable "$top" "$1 after a minimise"
+  on_every_desktop "$1" "$top" "$window"
+  # The keys come back to it whatever the manager did.
+  local i
+  for i in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$top" ] && return 0; sleep 0.1; done
+  note "$1 lost the keyboard focus"
+}
+
+wm_dialog() {
+  assault "the dialog"
+  typical
+}
+run_case wm-dialog us wm_dialog "$record01"
+
+wm_message() {
+  keys Return; above      # no code: a message above the dialog
+  assault "the message"
+  keys Return; on_dialog
+  on_every_desktop "the dialog after the message" "$window"
+  typical
+}
+run_case wm-message us wm_message "$record01"
+
+wm_search() {
+  keys alt+p; above
+  assault "the search"
+  keys Escape; on_dialog
+  on_every_desktop "the dialog after the search" "$window"
+  typical
+}
+run_case wm-search us wm_search "$record01"
+
+# No chord types into the editor: the text comes back as it went in.
+wm_editor() {
+  keys 0 1 Return alt+e; above
+  assault "the editor"
+  keys ctrl+Return; on_dialog
+  on_every_desktop "the dialog after the editor" "$window"
+  keys alt+c
+}
+run_case wm-editor us wm_editor "$composed01"
 
 # ---- Calls over a full-screen window of the host's own (--host-window) ----
 # The dialog stands above the host window, centred, takes the keys, and the host window
