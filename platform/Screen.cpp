@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <optional>
 #include <algorithm>
+#include <optional>
 
 namespace platform::Screen {
 
