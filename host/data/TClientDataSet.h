@@ -115,8 +115,8 @@ public:
     TField *FindField(const QString &name);
 
     // Records. Append adds a record (values in field order, missing ones null) and
-    // makes it current. Each value is converted to its field's type (see FieldValue.h in
-    // the README: text within its width, numbers, booleans, dates and times); a value that
+    // makes it current. Each value is converted to its field's type (the README lists
+    // which: text within its width, numbers, booleans, dates and times); a value that
     // does not convert raises EConvertError naming the field, the record and the value, and
     // nothing is appended.
     void AppendRecord(const QVariantList &values);
