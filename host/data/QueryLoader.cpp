@@ -217,9 +217,9 @@ bool QueryLoader::fieldFromDeclaredType(const QString &declared, FieldDef *def)
     auto is = [&](const char *word) { return name == QLatin1String(word); };
     auto has = [&](const char *word) { return name.contains(QLatin1String(word)); };
 
-    if (has("BLOB") || has("BINARY") || is("BYTEA") || is("RAW")) {
-        return false;
-    } else if (has("CHAR") || has("TEXT") || has("CLOB") || is("STRING")) {
+    if (has("BLOB") || has("BINARY") || is("BYTEA") || is("RAW"))
+        return false; // bytes are no field's values
+    if (has("CHAR") || has("TEXT") || has("CLOB") || is("STRING")) {
         def->type = name.startsWith(u'N') ? FieldType::WideString : FieldType::String;
         def->width = first;
     } else if (has("BOOL")) {
