@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // Values entering a table take their field's type, or are refused whole.
+#include "support/DialogHarness.h"
+#include "support/Input.h"
+
+#include "host/controls/TBlendedBitBtn.h"
 #include "host/data/TClientDataSet.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
@@ -225,4 +229,27 @@ TEST(TypedRecords, ANumericCodeIsFoundByItsDigits)
     // A partial key still compares the text: "1" starts "1" and "12".
     EXPECT_TRUE(t.Locate(QStringLiteral("CDOCORR"), QStringLiteral("1"), TClientDataSet::loPartialKey));
     EXPECT_EQ(t.RecNo(), 0);
+}
+
+TEST(TypedRecords, TheDialogFindsAnIntegerCodeTypedWithItsLeadingZero)
+{
+    TClientDataSet list;
+    list.AddFieldDef({QStringLiteral("CDOCORR"), FieldType::Int32});
+    list.AddFieldDef({QStringLiteral("DSOBS"), FieldType::String, 30});
+    list.AddFieldDef({QStringLiteral("DSOCORR"), FieldType::String, 60});
+    list.CreateDataSet();
+    list.AppendRecord({1, QStringLiteral("Sem cebola"), QStringLiteral("Retirar a cebola")});
+    list.AppendRecord({12, QStringLiteral("Sem sal"), QStringLiteral("Preparar sem sal")});
+    DialogHarness h;
+    const QVariant r = h.call(&list, QStringLiteral("Observação"), [](dialog::TfrmObservacaoMod &f) {
+        touch(f, QStringLiteral("01"));
+        f.sbtEnter->click();
+        f.spbConfirmar->click();
+    });
+    EXPECT_TRUE(h.messages.isEmpty()) << messageTexts(h.messages).join(u'\n').toStdString();
+    const QVariantList items = r.toList();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items.at(0), QVariant(1));
+    EXPECT_EQ(items.at(1), QVariant(QStringLiteral("Sem cebola")));
+    EXPECT_EQ(items.at(3), QVariant(QStringLiteral(" Sem cebola;")));
 }
