@@ -3,40 +3,20 @@
 
 // Loading a 10,000-row packet of the observation list's shape into a table; beside it
 // one QXmlStreamReader pass over the same bytes.
+#include "ObservationRows.h"
+
 #include "host/data/TClientDataSet.h"
 
-#include <QDate>
 #include <QXmlStreamReader>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Rows = 10000;
+using bench::ObservationRows;
 
 const QByteArray &packet()
 {
-    static const QByteArray bytes = [] {
-        using host::FieldType;
-        host::TClientDataSet t;
-        t.AddFieldDef({QStringLiteral("CDOCORR"), FieldType::String, 2});
-        t.AddFieldDef({QStringLiteral("DSOBS"), FieldType::String, 30});
-        t.AddFieldDef({QStringLiteral("DSOCORR"), FieldType::String, 60});
-        t.AddFieldDef({QStringLiteral("NRORDEM"), FieldType::Int32});
-        t.AddFieldDef({QStringLiteral("VLACRESCIMO"), FieldType::Currency});
-        t.AddFieldDef({QStringLiteral("DTCADASTRO"), FieldType::Date});
-        t.AddFieldDef({QStringLiteral("FLATIVO"), FieldType::Boolean});
-        t.CreateDataSet();
-        const QDate start(2021, 3, 15);
-        for (int i = 0; i < Rows; ++i) {
-            const QString code = QString::number(i % 100).rightJustified(2, QLatin1Char('0'));
-            t.AppendRecord({code, QStringLiteral("Observação %1").arg(i),
-                            QStringLiteral("Descrição da ocorrência nº %1, com açúcar").arg(i), i,
-                            i % 7 == 0 ? QVariant::fromValue(nullptr) : QVariant(i * 0.25), start.addDays(i % 365),
-                            i % 3 != 0});
-        }
-        return t.SaveToBytes();
-    }();
-    return bytes;
+    return bench::observationPacket();
 }
 
 void tableLoad(benchmark::State &state)
@@ -45,7 +25,7 @@ void tableLoad(benchmark::State &state)
     host::TClientDataSet t;
     for (auto _ : state) {
         t.LoadFromBytes(bytes);
-        if (t.RecordCount() != Rows) {
+        if (t.RecordCount() != ObservationRows) {
             state.SkipWithError("the packet did not load whole");
             break;
         }

@@ -23,7 +23,7 @@ install(TARGETS observacao EXPORT ObservacaoTargets
 # What a host includes, and the headers those include in turn.
 foreach(header IN ITEMS
     module/ObservacaoMod.h
-    host/data/TClientDataSet.h host/services/Mensagem.h host/services/Trad.h host/search/Search.h
+    host/data/TClientDataSet.h host/data/QueryLoader.h host/services/Mensagem.h host/services/Trad.h host/search/Search.h
     platform/Export.h platform/Exception.h)
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/observacao/${dir})
@@ -64,6 +64,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/deb/triggers)
+# The demo reads PostgreSQL lists through Qt's driver when it is there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, libc6, libstdc++6")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6sql6-sqlite, libsqlite3-0, qt6-qpa-plugins, fonts-liberation, libc6, libstdc++6")
 include(CPack)

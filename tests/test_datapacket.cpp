@@ -418,9 +418,10 @@ TEST(DataPacketFile, ValuesTheFormatCannotCarryAreRefused)
     const QString control = saveError({QStringLiteral("bip\x01"), 1});
     EXPECT_TRUE(control.contains(QStringLiteral("'DSOBS' do registro 2"))) << control.toStdString();
     EXPECT_TRUE(control.contains(file));
-    EXPECT_TRUE(saveError({QStringLiteral("x"), 128}).contains(QStringLiteral("'N'")));
-    EXPECT_TRUE(saveError({QStringLiteral("x"), QStringLiteral("abc")}).contains(QStringLiteral("'abc'")));
-    EXPECT_TRUE(saveError({QStringLiteral("x"), 1.5}).contains(QStringLiteral("'N'")));
+    // Numbers that do not fit their field no longer get into the table to be saved.
+    EXPECT_THROW(t.AppendRecord({QStringLiteral("x"), 128}), platform::EConvertError);
+    EXPECT_THROW(t.AppendRecord({QStringLiteral("x"), QStringLiteral("abc")}), platform::EConvertError);
+    EXPECT_THROW(t.AppendRecord({QStringLiteral("x"), 1.5}), platform::EConvertError);
     EXPECT_TRUE(saveError({QString(QChar(0xD800)), 1}).contains(QStringLiteral("'DSOBS'")));
 
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

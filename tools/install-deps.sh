@@ -13,7 +13,7 @@ packages=(cmake ninja-build g++ clang clang-format clang-tidy qt6-base-dev qt6-b
           # accessibility: the AT-SPI bus and a client
           at-spi2-core python3-pyatspi dbus-x11
           # databases: SQLite embedded, PostgreSQL through Qt's driver against a real server
-          libqt6sql6-sqlite libqt6sql6-psql sqlite3 postgresql
+          libqt6sql6-sqlite libqt6sql6-psql sqlite3 libsqlite3-dev postgresql
           # the package: its checks
           abigail-tools lintian)
 missing=()

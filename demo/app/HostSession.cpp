@@ -3,6 +3,7 @@
 
 #include "demo/app/HostSession.h"
 
+#include "demo/app/DatabaseSource.h"
 #include "demo/app/HostMainWindow.h"
 #include "demo/app/ModuleLibrary.h"
 #include "demo/driver/ScriptDriver.h"
@@ -82,23 +83,34 @@ int HostSession::run()
     }
 
     host::TClientDataSet list;
-    try {
-        // Say what the path is when it is not a file the list can be read from.
-        const QFileInfo info(m_options.listPath);
-        if (m_options.listPath == QLatin1String("-"))
-            throw platform::Exception(QStringLiteral("standard input is not accepted; give a file"));
-        if (!info.exists())
-            throw platform::Exception(QStringLiteral("no such file"));
-        if (info.isDir())
-            throw platform::Exception(QStringLiteral("is a directory"));
-        if (!info.isFile())
-            throw platform::Exception(QStringLiteral("is not a regular file (a FIFO, socket or device)"));
-        list.LoadFromFile(m_options.listPath);
-        list.Open();
-    } catch (const std::exception &e) {
-        printError(QStringLiteral("cannot read the observation list \"%1\": %2")
-                       .arg(m_options.listPath, QString::fromUtf8(e.what())));
-        return ExitNoList;
+    if (!m_options.databaseUrl.isEmpty()) {
+        QString error;
+        const std::optional<DatabaseSource> source = DatabaseSource::parse(m_options.databaseUrl, &error);
+        const int status = source ? source->load(list, m_options.query, &error) : int(ExitUsage);
+        if (status != ExitOk) {
+            printError(
+                QStringLiteral("cannot read the observation list from \"%1\": %2").arg(m_options.databaseUrl, error));
+            return status;
+        }
+    } else {
+        try {
+            // Say what the path is when it is not a file the list can be read from.
+            const QFileInfo info(m_options.listPath);
+            if (m_options.listPath == QLatin1String("-"))
+                throw platform::Exception(QStringLiteral("standard input is not accepted; give a file"));
+            if (!info.exists())
+                throw platform::Exception(QStringLiteral("no such file"));
+            if (info.isDir())
+                throw platform::Exception(QStringLiteral("is a directory"));
+            if (!info.isFile())
+                throw platform::Exception(QStringLiteral("is not a regular file (a FIFO, socket or device)"));
+            list.LoadFromFile(m_options.listPath);
+            list.Open();
+        } catch (const std::exception &e) {
+            printError(QStringLiteral("cannot read the observation list \"%1\": %2")
+                           .arg(m_options.listPath, QString::fromUtf8(e.what())));
+            return ExitNoList;
+        }
     }
 
     ModuleLibrary module(m_options.modulePath);

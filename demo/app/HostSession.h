@@ -33,12 +33,17 @@ enum ExitStatus {
     ExitNoList = 4, // the observation list cannot be read
     ExitScriptFailed = 5, // a step could not be delivered: unknown control, picture not saved
     ExitWindowOpen = 6, // without a display, a window stayed open after its script
+    ExitNoDatabase = 7, // --database: no driver, or the database cannot be opened or reached
+    ExitBadQuery = 8, // --database: the query fails, or its rows do not make a list
 };
 
 struct HostOptions
 {
     QString modulePath;
     QString listPath;
+    // When set, the list comes from this database (DatabaseSource) by the query.
+    QString databaseUrl;
+    QString query;
     QString caption;
     // One script per call; no script means one call operated by hand.
     QStringList scripts;

@@ -4,6 +4,7 @@
 // observacao-host: a host for the observation module, for trying it by hand, for
 // learning how to integrate it, and for driving it from scripts.
 
+#include "demo/app/DatabaseSource.h"
 #include "demo/app/HostSession.h"
 #include "host/services/Translations.h"
 
@@ -112,7 +113,17 @@ int main(int argc, char **argv)
         QStringLiteral("host-window"),
         QStringLiteral("Shows a full-screen window of the host's own first and makes the calls over it, as a "
                        "point-of-sale host does."));
-    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption, hostWindowOption});
+    const QCommandLineOption databaseOption(
+        QStringLiteral("database"),
+        QStringLiteral("Reads the list from a database instead: sqlite:PATH or postgresql://user@host:port/db "
+                       "(the password from PGPASSWORD or ~/.pgpass, never here)."),
+        QStringLiteral("URL"));
+    const QCommandLineOption queryOption(
+        QStringLiteral("query"),
+        QStringLiteral("The SQL that selects the list from --database. Default: SELECT * FROM observacoes."),
+        QStringLiteral("SQL"), QStringLiteral("SELECT * FROM observacoes"));
+    parser.addOptions({listOption, captionOption, keysOption, jsonOption, moduleOption, langOption, databaseOption,
+                       queryOption, hostWindowOption});
 
     // The command line is settled before the application object exists: that object needs
     // a display, and help, version and usage errors must work without one.
@@ -137,6 +148,22 @@ int main(int argc, char **argv)
         return demo::ExitUsage;
     }
 
+    if (parser.isSet(databaseOption) && parser.isSet(listOption)) {
+        std::fprintf(stderr, "observacao-host: give either --list or --database, not both\n");
+        return demo::ExitUsage;
+    }
+    if (parser.isSet(queryOption) && !parser.isSet(databaseOption)) {
+        std::fprintf(stderr, "observacao-host: --query needs --database\n");
+        return demo::ExitUsage;
+    }
+    if (parser.isSet(databaseOption)) {
+        QString error;
+        if (!demo::DatabaseSource::parse(parser.value(databaseOption), &error)) {
+            std::fprintf(stderr, "observacao-host: --database: %s\n", qUtf8Printable(error));
+            return demo::ExitUsage;
+        }
+    }
+
     // Qt takes its own options (-platform, -display, ...) out of argv here.
     QApplication app(argc, argv);
     // Calls follow one another with no window in between; that must not end anything.
@@ -150,6 +177,8 @@ int main(int argc, char **argv)
     demo::HostOptions options;
     options.modulePath = parser.isSet(moduleOption) ? parser.value(moduleOption) : defaultModulePath();
     options.listPath = parser.isSet(listOption) ? parser.value(listOption) : defaultListPath();
+    options.databaseUrl = parser.value(databaseOption);
+    options.query = parser.value(queryOption);
     options.caption = parser.value(captionOption);
     options.scripts = parser.values(keysOption);
     options.json = parser.isSet(jsonOption);

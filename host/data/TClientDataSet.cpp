@@ -4,6 +4,8 @@
 #include "host/data/TClientDataSet.h"
 
 #include "host/data/DataPacket.h"
+#include "host/data/FieldValue.h"
+#include "host/data/PacketForms.h"
 #include "platform/Exception.h"
 #include "platform/Variants.h"
 
@@ -47,7 +49,9 @@ QVariant TField::Value() const
 
 void TField::SetValue(const QVariant &value)
 {
-    m_table->cell(m_index) = platform::varIsEmpty(value) ? platform::varNull() : value;
+    QVariant &cell = m_table->cell(m_index);
+    const int record = int(m_table->m_visible.at(m_table->m_current)) + 1;
+    cell = FieldValue::convert(m_table->m_defs.at(m_index), value, record);
 }
 
 bool TField::IsNull() const
@@ -146,18 +150,47 @@ void TClientDataSet::AppendRecord(const QVariantList &values)
     if (values.size() > FieldCount())
         throw EDatabaseError(
             QStringLiteral("Registro com %1 valores numa tabela de %2 campos.").arg(values.size()).arg(FieldCount()));
+    // Converted whole before the table is touched: a refused value appends nothing.
+    const int number = int(m_records.size()) + 1;
     QVariantList record;
     record.reserve(FieldCount());
-    for (int i = 0; i < FieldCount(); ++i) {
-        const QVariant v = i < values.size() ? values.at(i) : QVariant();
-        record.append(platform::varIsEmpty(v) ? platform::varNull() : v);
-    }
+    for (int i = 0; i < FieldCount(); ++i)
+        record.append(FieldValue::convert(m_defs.at(i), i < values.size() ? values.at(i) : QVariant(), number));
     m_records.append(record);
     const int raw = int(m_records.size()) - 1;
     if (!m_filtered || !OnFilterRecord || OnFilterRecord(*this, record)) {
         m_visible.append(raw);
         m_current = int(m_visible.size()) - 1;
     }
+}
+
+void TClientDataSet::LoadFromRecords(const QVector<FieldDef> &defs, const QVector<QVariantList> &records)
+{
+    QStringList names;
+    for (const FieldDef &def : defs) {
+        if (def.name.isEmpty())
+            throw EDatabaseError(QStringLiteral("Campo sem nome."));
+        for (const QString &name : std::as_const(names))
+            if (name.compare(def.name, Qt::CaseInsensitive) == 0)
+                throw EDatabaseError(QStringLiteral("Campo '%1' definido duas vezes.").arg(def.name));
+        names.append(def.name);
+    }
+    QVector<QVariantList> converted;
+    converted.reserve(records.size());
+    for (qsizetype r = 0; r < records.size(); ++r) {
+        const QVariantList &values = records.at(r);
+        if (values.size() > defs.size())
+            throw EDatabaseError(QStringLiteral("Registro %1 com %2 valores numa tabela de %3 campos.")
+                                     .arg(r + 1)
+                                     .arg(values.size())
+                                     .arg(defs.size()));
+        QVariantList record;
+        record.reserve(defs.size());
+        for (qsizetype i = 0; i < defs.size(); ++i)
+            record.append(FieldValue::convert(defs.at(i), i < values.size() ? values.at(i) : QVariant(), int(r) + 1));
+        converted.append(std::move(record));
+    }
+    load(defs, std::move(converted));
 }
 
 int TClientDataSet::RecordCount() const
@@ -229,6 +262,23 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
     const Qt::CaseSensitivity cs = (options & loCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const QString key = platform::varToStr(value);
     const bool partial = options & loPartialKey;
+    // A numeric field holds numbers, which have no leading zeros to compare as text.
+    const packet::ValueKind kind = packet::kindOf(m_defs.at(field).type);
+    if (!partial && (kind == packet::ValueKind::Integer || kind == packet::ValueKind::Decimal)) {
+        QString problem;
+        const QVariant number = FieldValue::tryConvert(m_defs.at(field), value, &problem);
+        if (number.isValid() && !platform::varIsNull(number)) {
+            for (int pos = 0; pos < m_visible.size(); ++pos) {
+                const QVariant &v = m_records.at(m_visible.at(pos)).at(field);
+                if (!platform::varIsNull(v) && v.toDouble() == number.toDouble()
+                    && (kind == packet::ValueKind::Decimal || v.toLongLong() == number.toLongLong())) {
+                    m_current = pos;
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
     const QMetaType textType = QMetaType::fromType<QString>();
     for (int pos = 0; pos < m_visible.size(); ++pos) {
         const QVariant &v = m_records.at(m_visible.at(pos)).at(field);

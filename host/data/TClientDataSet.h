@@ -65,8 +65,11 @@ public:
     FieldType DataType() const;
     int Index() const { return m_index; }
 
-    // The value as a variant of the field's own type; a null value is a null variant.
+    // The value as a variant of the field's own type; a null value is a null variant
+    // (holding std::nullptr_t: platform::varIsNull).
     QVariant Value() const;
+    // Converts the value to the field's type as AppendRecord does; raises EConvertError,
+    // leaving the value as it was, when it does not convert.
     void SetValue(const QVariant &value);
     bool IsNull() const;
     // Null gives "".
@@ -112,8 +115,15 @@ public:
     TField *FindField(const QString &name);
 
     // Records. Append adds a record (values in field order, missing ones null) and
-    // makes it current.
+    // makes it current. Each value is converted to its field's type (the README lists
+    // which: text within its width, numbers, booleans, dates and times); a value that
+    // does not convert raises EConvertError naming the field, the record and the value, and
+    // nothing is appended.
     void AppendRecord(const QVariantList &values);
+    // Replaces the fields and all records at once, converting every value as AppendRecord
+    // does; the table opens with the first record current. When a value is refused (or
+    // the fields are not valid) the table is left exactly as it was.
+    void LoadFromRecords(const QVector<FieldDef> &defs, const QVector<QVariantList> &records);
     // Visible records (those the filter lets through).
     int RecordCount() const;
     bool IsEmpty() const { return RecordCount() == 0; }
@@ -129,7 +139,8 @@ public:
     const QVector<QVariantList> &AllRecords() const { return m_records; }
 
     // Makes the first visible record whose field equals the whole value (or starts with
-    // it, with loPartialKey) current and answers true; false when there is none.
+    // it, with loPartialKey) current and answers true; false when there is none. In a
+    // numeric field a whole key that is a number is compared as a number ("01" finds 1).
     bool Locate(const QString &fieldName, const QVariant &value, int options);
 
     // Filtering.
