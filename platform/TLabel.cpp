@@ -3,6 +3,9 @@
 
 #include "platform/TLabel.h"
 
+#include "platform/AccessibleLabel.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -24,16 +27,25 @@ TLabel::TLabel(QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    AccessibleLabel::installFactory();
 }
 
 void TLabel::SetCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
+    const QString old = m_caption;
     m_caption = caption;
     m_shownLength = -1;
     adjustToText();
     update();
+    // A screen reader says the new text; a name that follows the caption changes with it.
+    QAccessibleTextUpdateEvent changed(this, 0, old, m_caption);
+    QAccessible::updateAccessibility(&changed);
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void TLabel::SetAutoSize(bool on)

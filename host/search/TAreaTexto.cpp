@@ -3,8 +3,10 @@
 
 #include "host/search/TAreaTexto.h"
 
+#include "host/search/AccessibleFactory.h"
 #include "platform/Painting.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLine>
@@ -18,13 +20,17 @@ TAreaTexto::TAreaTexto(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(platform::arial(20));
     relayout();
+    installSearchAccessibility();
 }
 
 void TAreaTexto::setText(const QString &text)
 {
+    const QString old = m_text;
     m_text = text;
     m_cursor = int(m_text.size());
     relayout();
+    QAccessibleTextUpdateEvent changed(this, 0, old, m_text);
+    QAccessible::updateAccessibility(&changed);
     cursorChanged();
 }
 
@@ -41,9 +47,12 @@ void TAreaTexto::insert(const QString &text)
 {
     if (text.isEmpty())
         return;
-    m_text.insert(m_cursor, text);
+    const int at = m_cursor;
+    m_text.insert(at, text);
     m_cursor += int(text.size());
     relayout();
+    QAccessibleTextInsertEvent inserted(this, at, text);
+    QAccessible::updateAccessibility(&inserted);
     cursorChanged();
 }
 
@@ -52,20 +61,32 @@ void TAreaTexto::backspace()
     if (m_cursor == 0)
         return;
     // One character as the operator sees it: never half a surrogate pair.
-    const int from = m_layout.previousCursorPosition(m_cursor);
-    m_text.remove(from, m_cursor - from);
-    m_cursor = from;
-    relayout();
-    cursorChanged();
+    remove(m_layout.previousCursorPosition(m_cursor), m_cursor);
 }
 
 void TAreaTexto::deleteForward()
 {
     if (m_cursor >= m_text.size())
         return;
-    const int to = m_layout.nextCursorPosition(m_cursor);
-    m_text.remove(m_cursor, to - m_cursor);
+    remove(m_cursor, m_layout.nextCursorPosition(m_cursor));
+}
+
+void TAreaTexto::remove(int from, int to)
+{
+    from = qBound(0, from, int(m_text.size()));
+    to = qBound(from, to, int(m_text.size()));
+    if (from == to)
+        return;
+    const QString removed = m_text.mid(from, to - from);
+    m_text.remove(from, to - from);
+    // The cursor keeps its place in the text that is left.
+    if (m_cursor >= to)
+        m_cursor -= to - from;
+    else if (m_cursor > from)
+        m_cursor = from;
     relayout();
+    QAccessibleTextRemoveEvent gone(this, from, removed);
+    QAccessible::updateAccessibility(&gone);
     cursorChanged();
 }
 
@@ -190,6 +211,8 @@ void TAreaTexto::cursorChanged()
     }
     m_firstLine = qBound(0, m_firstLine, qMax(0, m_layout.lineCount() - 1));
     update();
+    QAccessibleTextCursorEvent moved(this, m_cursor);
+    QAccessible::updateAccessibility(&moved);
 }
 
 QRect TAreaTexto::cursorRect() const
@@ -198,6 +221,17 @@ QRect TAreaTexto::cursorRect() const
     const QPointF origin = layoutOrigin();
     const qreal x = origin.x() + line.cursorToX(m_cursor);
     return QRect(qRound(x) - 1, qRound(origin.y() + line.y()), 2, qRound(line.height()));
+}
+
+QRect TAreaTexto::characterRect(int position) const
+{
+    if (position < 0 || position >= m_text.size())
+        return QRect();
+    const QTextLine line = m_layout.lineAt(lineIndexFor(position));
+    const QPointF origin = layoutOrigin();
+    const qreal from = line.cursorToX(position);
+    const qreal to = line.cursorToX(m_layout.nextCursorPosition(position));
+    return QRectF(origin.x() + qMin(from, to), origin.y() + line.y(), qAbs(to - from), line.height()).toAlignedRect();
 }
 
 int TAreaTexto::positionAt(const QPoint &pos) const

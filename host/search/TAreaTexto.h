@@ -35,6 +35,9 @@ public:
     // Removes the character before (backspace) or after (deleteForward) the cursor.
     void backspace();
     void deleteForward();
+    // Removes the text from one position up to another; the cursor keeps its place in
+    // what is left.
+    void remove(int from, int to);
     void clear();
     void moveCursor(Move move);
 
@@ -45,6 +48,9 @@ public:
     int positionAt(const QPoint &pos) const;
     // Where the cursor is drawn, in widget coordinates.
     QRect cursorRect() const;
+    // Where the character at a position is laid out, in widget coordinates (scrolled
+    // out of view included); null past the text.
+    QRect characterRect(int position) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,0 +1,458 @@
+// SPDX-FileCopyrightText: 2026 Observação contributors
+// SPDX-License-Identifier: MIT
+
+// What assistive technology reads of the hand-painted controls, and the events it is
+// told of when they change: the observation window's fields, the editor's text area,
+// the search's rows and typed text, the message box's kind.
+
+#include "support/DialogTest.h"
+#include "support/Input.h"
+
+#include "host/search/SearchLook.h"
+#include "host/search/TAreaTexto.h"
+#include "host/search/TListaPesquisa.h"
+#include "host/search/TfrmEditaTexto.h"
+#include "host/search/TfrmPesquisa.h"
+#include "host/services/Translations.h"
+#include "platform/TLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
+#include <QAccessibleTextInterface>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+using namespace host;
+
+namespace {
+
+struct Seen
+{
+    QAccessible::Event type;
+    QAccessibleInterface *iface; // the interface the event is about (a child's, if it names one)
+    int position = -1;
+    QString removed;
+    QString inserted;
+};
+
+QList<Seen> &seen()
+{
+    static QList<Seen> s;
+    return s;
+}
+
+void record(QAccessibleEvent *e)
+{
+    Seen s {e->type(), e->accessibleInterface(), -1, {}, {}};
+    switch (e->type()) {
+    case QAccessible::TextInserted: {
+        auto *t = static_cast<QAccessibleTextInsertEvent *>(e);
+        s.position = t->changePosition();
+        s.inserted = t->textInserted();
+        break;
+    }
+    case QAccessible::TextRemoved: {
+        auto *t = static_cast<QAccessibleTextRemoveEvent *>(e);
+        s.position = t->changePosition();
+        s.removed = t->textRemoved();
+        break;
+    }
+    case QAccessible::TextUpdated: {
+        auto *t = static_cast<QAccessibleTextUpdateEvent *>(e);
+        s.position = t->changePosition();
+        s.removed = t->textRemoved();
+        s.inserted = t->textInserted();
+        break;
+    }
+    case QAccessible::TextCaretMoved:
+        s.position = static_cast<QAccessibleTextCursorEvent *>(e)->cursorPosition();
+        break;
+    default:
+        break;
+    }
+    seen().append(s);
+}
+
+// Records every accessibility event while it lives. Qt hands events on only while the
+// platform's accessibility is active, as it is once a client has asked: here, as if one had.
+class Events
+{
+public:
+    Events()
+        : m_previous(QAccessible::installUpdateHandler(record))
+    {
+        platformAccessibility()->setActive(true);
+        seen().clear();
+    }
+    ~Events()
+    {
+        platformAccessibility()->setActive(false);
+        QAccessible::installUpdateHandler(m_previous);
+    }
+
+    QList<Seen> of(QAccessible::Event type) const
+    {
+        QList<Seen> found;
+        for (const Seen &s : std::as_const(seen()))
+            if (s.type == type)
+                found.append(s);
+        return found;
+    }
+    void clear() { seen().clear(); }
+
+private:
+    static QPlatformAccessibility *platformAccessibility()
+    {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+
+    QAccessible::UpdateHandler m_previous;
+};
+
+QAccessibleInterface *ifaceOf(QObject *o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+QString allText(QAccessibleInterface *iface)
+{
+    return iface->textInterface()->text(0, iface->textInterface()->characterCount());
+}
+
+// The first of a role and name in the tree below parent.
+QAccessibleInterface *findChild(QAccessibleInterface *parent, QAccessible::Role role, const QString &name)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *c = parent->child(i);
+        if (!c)
+            continue;
+        if (c->role() == role && c->text(QAccessible::Name) == name)
+            return c;
+        if (QAccessibleInterface *below = findChild(c, role, name))
+            return below;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(AccessibleLabel, ReadsItsCaptionAndTellsOfEachChange)
+{
+    platform::TLabel label;
+    QAccessibleInterface *iface = ifaceOf(&label);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::StaticText);
+    ASSERT_TRUE(iface->textInterface());
+
+    Events events;
+    label.SetCaption(QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(allText(iface), QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(iface->textInterface()->text(5, -1), QStringLiteral("Sem cebola"));
+    label.SetCaption(QStringLiteral("01"));
+    const QList<Seen> changes = events.of(QAccessible::TextUpdated);
+    ASSERT_EQ(changes.size(), 2);
+    EXPECT_EQ(changes[0].iface, iface);
+    EXPECT_EQ(changes[0].inserted, QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(changes[1].removed, QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(changes[1].inserted, QStringLiteral("01"));
+    EXPECT_EQ(events.of(QAccessible::NameChanged).size(), 2);
+
+    // The same caption again is no change; a name of its own stays the name.
+    events.clear();
+    label.SetCaption(QStringLiteral("01"));
+    EXPECT_TRUE(events.of(QAccessible::TextUpdated).isEmpty());
+    label.setAccessibleName(QStringLiteral("Código"));
+    events.clear();
+    label.SetCaption(QStringLiteral("02"));
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Código"));
+    EXPECT_EQ(allText(iface), QStringLiteral("02"));
+    EXPECT_EQ(events.of(QAccessible::TextUpdated).size(), 1);
+    EXPECT_TRUE(events.of(QAccessible::NameChanged).isEmpty());
+}
+
+TEST(AccessibleTextArea, ReadsAndEditsTheTextWithItsCaret)
+{
+    TAreaTexto area;
+    area.resize(706, 140);
+    area.setText(QStringLiteral("Sem sal"));
+    QAccessibleInterface *iface = ifaceOf(&area);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().editable);
+    EXPECT_TRUE(iface->state().multiLine);
+    QAccessibleTextInterface *text = iface->textInterface();
+    QAccessibleEditableTextInterface *edit = iface->editableTextInterface();
+    ASSERT_TRUE(text && edit);
+    EXPECT_EQ(allText(iface), QStringLiteral("Sem sal"));
+    EXPECT_EQ(text->cursorPosition(), 7);
+
+    Events events;
+    text->setCursorPosition(3);
+    EXPECT_EQ(area.cursorPosition(), 3);
+    edit->insertText(3, QStringLiteral(" mais"));
+    EXPECT_EQ(area.text(), QStringLiteral("Sem mais sal"));
+    EXPECT_EQ(text->cursorPosition(), 8);
+    const QList<Seen> inserted = events.of(QAccessible::TextInserted);
+    ASSERT_EQ(inserted.size(), 1);
+    EXPECT_EQ(inserted[0].position, 3);
+    EXPECT_EQ(inserted[0].inserted, QStringLiteral(" mais"));
+
+    // Deleting before the caret moves it back with the text.
+    events.clear();
+    edit->deleteText(0, 4);
+    EXPECT_EQ(area.text(), QStringLiteral("mais sal"));
+    EXPECT_EQ(area.cursorPosition(), 4);
+    const QList<Seen> removed = events.of(QAccessible::TextRemoved);
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed[0].position, 0);
+    EXPECT_EQ(removed[0].removed, QStringLiteral("Sem "));
+    ASSERT_FALSE(events.of(QAccessible::TextCaretMoved).isEmpty());
+    EXPECT_EQ(events.of(QAccessible::TextCaretMoved).last().position, 4);
+
+    edit->replaceText(0, 4, QStringLiteral("pouco"));
+    EXPECT_EQ(area.text(), QStringLiteral("pouco sal"));
+    // Only what the keys could type goes in: no control characters, nothing Windows-1252 lacks.
+    edit->insertText(-1, QStringLiteral("\t中!"));
+    EXPECT_EQ(area.text(), QStringLiteral("!pouco sal"));
+
+    // The operator's keys are told of as well.
+    events.clear();
+    area.setCursorPosition(int(area.text().size()));
+    area.insert(QStringLiteral("€"));
+    area.backspace();
+    area.setText(QStringLiteral("novo"));
+    ASSERT_EQ(events.of(QAccessible::TextInserted).size(), 1);
+    ASSERT_EQ(events.of(QAccessible::TextRemoved).size(), 1);
+    EXPECT_EQ(events.of(QAccessible::TextRemoved)[0].removed, QStringLiteral("€"));
+    ASSERT_EQ(events.of(QAccessible::TextUpdated).size(), 1);
+    EXPECT_EQ(events.of(QAccessible::TextUpdated)[0].removed, QStringLiteral("!pouco sal"));
+    EXPECT_EQ(events.of(QAccessible::TextUpdated)[0].inserted, QStringLiteral("novo"));
+    EXPECT_EQ(allText(iface), QStringLiteral("novo"));
+}
+
+TEST(AccessibleTextArea, CharactersHaveTheirPlacesAndAPointFindsItsCharacter)
+{
+    TAreaTexto area;
+    area.resize(706, 140);
+    area.setText(QStringLiteral("abc"));
+    area.show();
+    QAccessibleTextInterface *text = ifaceOf(&area)->textInterface();
+    const QRect b = text->characterRect(1);
+    ASSERT_FALSE(b.isEmpty());
+    EXPECT_LT(text->characterRect(0).right(), b.right());
+    EXPECT_EQ(text->offsetAtPoint(b.center()), 1);
+    EXPECT_TRUE(text->characterRect(3).isNull());
+}
+
+TEST(AccessibleSearchList, RowsAreItemsAndTheHighlightedOneIsSelected)
+{
+    TListaPesquisa list;
+    list.resize(640, 2 * TListaPesquisa::FrameWidth + 3 * TListaPesquisa::RowHeight);
+    list.setEmptyText(QStringLiteral("Nenhum registro encontrado."));
+    Events events;
+    list.setRows({{QStringLiteral("01"), QStringLiteral("Sem cebola")},
+                  {QStringLiteral("02"), QStringLiteral("Bem passado")},
+                  {QStringLiteral("0A"), QStringLiteral("Sem sal")},
+                  {QStringLiteral("AB"), QStringLiteral("Com açúcar")}});
+    QAccessibleInterface *iface = ifaceOf(&list);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::List);
+    ASSERT_EQ(iface->childCount(), 4);
+    QAccessibleInterface *first = iface->child(0);
+    QAccessibleInterface *third = iface->child(2);
+    ASSERT_TRUE(first && third);
+    EXPECT_EQ(first->role(), QAccessible::ListItem);
+    EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("01 - Sem cebola"));
+    EXPECT_EQ(allText(third), QStringLiteral("0A - Sem sal"));
+    EXPECT_EQ(first->parent(), iface);
+    EXPECT_EQ(iface->indexOfChild(third), 2);
+    EXPECT_EQ(iface->child(2), third); // one interface per row
+    EXPECT_TRUE(first->state().selected);
+    EXPECT_FALSE(third->state().selected);
+    EXPECT_EQ(iface->focusChild(), first);
+    // The fourth row is there but scrolled out of view.
+    EXPECT_TRUE(iface->child(3)->state().offscreen);
+    EXPECT_FALSE(first->state().offscreen);
+    EXPECT_FALSE(events.of(QAccessible::ObjectReorder).isEmpty());
+
+    // A highlight that moves tells which row left the selection and which joined it.
+    events.clear();
+    list.setHighlighted(2);
+    ASSERT_EQ(events.of(QAccessible::SelectionRemove).size(), 1);
+    EXPECT_EQ(events.of(QAccessible::SelectionRemove)[0].iface, first);
+    ASSERT_EQ(events.of(QAccessible::Selection).size(), 1);
+    EXPECT_EQ(events.of(QAccessible::Selection)[0].iface, third);
+    EXPECT_TRUE(third->state().selected);
+    EXPECT_FALSE(first->state().selected);
+
+    // Actions: SetFocus highlights the row, Press chooses it.
+    QAccessibleActionInterface *action = iface->child(1)->actionInterface();
+    ASSERT_TRUE(action);
+    action->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(list.highlighted(), 1);
+    QSignalSpy activated(&list, &TListaPesquisa::activated);
+    iface->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list.highlighted(), 3);
+    ASSERT_EQ(activated.size(), 1);
+    EXPECT_EQ(activated[0][0].toInt(), 3);
+    EXPECT_FALSE(iface->child(3)->state().offscreen); // scrolled into view
+
+    // Fewer rows: the ones past the end are gone; none: the list says what it shows.
+    list.setRows({{QStringLiteral("02"), QStringLiteral("Bem passado")}});
+    EXPECT_EQ(iface->childCount(), 1);
+    EXPECT_FALSE(third->isValid());
+    EXPECT_EQ(iface->indexOfChild(third), -1);
+    EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("02 - Bem passado"));
+    list.setRows({});
+    EXPECT_EQ(iface->childCount(), 0);
+    EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("Nenhum registro encontrado."));
+    EXPECT_EQ(iface->child(0), nullptr);
+}
+
+class AccessibleSearch : public ::testing::Test
+{
+protected:
+    std::unique_ptr<TClientDataSet> list = makeObservationList();
+};
+
+TEST_F(AccessibleSearch, TheTypedTextIsAFieldThatNarrowsTheRowsWhenEdited)
+{
+    TfrmPesquisa dialog(list.get(), SearchLook::fromRefs(0, 0, 0, 0));
+    dialog.setSubject(QStringLiteral("Observação"));
+    QAccessibleInterface *iface = ifaceOf(&dialog);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::Dialog);
+    QAccessibleInterface *field = iface->child(0);
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->role(), QAccessible::EditableText);
+    EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("Pesquisar Observação"));
+    EXPECT_EQ(field->parent(), iface);
+    EXPECT_EQ(iface->indexOfChild(field), 0);
+
+    QAccessibleInterface *rows = findChild(iface, QAccessible::List, QStringLiteral("Resultados da pesquisa"));
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(iface->indexOfChild(rows), iface->indexOfChild(rows)); // found by its index too
+    EXPECT_EQ(iface->child(iface->indexOfChild(rows)), rows);
+    EXPECT_EQ(rows->childCount(), 5);
+    EXPECT_TRUE(findChild(iface, QAccessible::Button, QStringLiteral("Confirmar")));
+    EXPECT_TRUE(findChild(iface, QAccessible::Button, QStringLiteral("S")));
+
+    Events events;
+    type(dialog, QStringLiteral("SEM"));
+    EXPECT_EQ(allText(field), QStringLiteral("SEM"));
+    const QList<Seen> typed = events.of(QAccessible::TextUpdated);
+    ASSERT_EQ(typed.size(), 3);
+    EXPECT_EQ(typed[2].iface, field);
+    EXPECT_EQ(typed[2].removed, QStringLiteral("SE"));
+    EXPECT_EQ(typed[2].inserted, QStringLiteral("SEM"));
+    EXPECT_EQ(rows->childCount(), 2); // "Sem cebola no prato" and "Sem sal"
+    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), QStringLiteral("0A - Sem sal"));
+
+    // Edited through the interface, as typed, within the field's limit.
+    field->editableTextInterface()->replaceText(0, -1, QStringLiteral("açúcar"));
+    EXPECT_EQ(dialog.searchText(), QStringLiteral("açúcar"));
+    EXPECT_EQ(rows->childCount(), 1);
+    field->editableTextInterface()->deleteText(0, 6);
+    EXPECT_EQ(rows->childCount(), 5);
+    field->editableTextInterface()->insertText(0, QString(80, u'x'));
+    EXPECT_EQ(dialog.searchText().size(), TfrmPesquisa::MaxSearchLength);
+    EXPECT_EQ(rows->childCount(), 0);
+}
+
+TEST_F(AccessibleSearch, ChoosingARowByItsActionTakesThatRecord)
+{
+    TfrmPesquisa dialog(list.get(), SearchLook::fromRefs(0, 0, 0, 0));
+    QAccessibleInterface *rows = ifaceOf(dialog.rows());
+    ASSERT_EQ(rows->childCount(), 5);
+    rows->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(list->RecNo(), 2);
+}
+
+TEST(AccessibleEditor, TheWindowIsNamedByItsTitleAndHoldsTheText)
+{
+    TfrmEditaTexto editor(QStringLiteral(" Sem cebola;"), SearchLook::fromRefs(0, 0, 0, 0));
+    editor.setSubject(QStringLiteral("Observação"));
+    QAccessibleInterface *iface = ifaceOf(&editor);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Editar Observação"));
+    QAccessibleInterface *area = findChild(iface, QAccessible::EditableText, QStringLiteral("Texto"));
+    ASSERT_TRUE(area);
+    EXPECT_EQ(allText(area), QStringLiteral(" Sem cebola;"));
+    tap(&editor, QStringLiteral("btnLimpar"));
+    EXPECT_EQ(allText(area), QString());
+    area->editableTextInterface()->insertText(0, QStringLiteral("Sem sal"));
+    EXPECT_EQ(editor.text(), QStringLiteral("Sem sal"));
+}
+
+namespace {
+// What the message box shows to assistive technology: its description, and its label's text.
+QPair<QString, QString> shownMessage(TTipoMsg kind)
+{
+    QPair<QString, QString> read;
+    QTimer::singleShot(0, [&read] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        QAccessibleInterface *iface = ifaceOf(box);
+        read.first = iface->text(QAccessible::Description);
+        if (QAccessibleInterface *label = findChild(iface, QAccessible::StaticText, QStringLiteral("Texto ")))
+            read.second = label->text(QAccessible::Name);
+        tap(box, QStringLiteral("btnOk"));
+    });
+    MensagemPadrao({QStringLiteral("Texto "), {}, {}, {}, kind, {}, {}, 0, nullptr});
+    return read;
+}
+} // namespace
+
+TEST(AccessibleMessage, TheKindIsTheDescriptionInTheWindowsLanguage)
+{
+    EXPECT_EQ(shownMessage(tmErro), qMakePair(QStringLiteral("Erro"), QStringLiteral("Texto ")));
+    EXPECT_EQ(shownMessage(tmAviso).first, QStringLiteral("Aviso"));
+    EXPECT_EQ(shownMessage(tmPergunta).first, QStringLiteral("Pergunta"));
+    EXPECT_EQ(shownMessage(tmInformacao).first, QStringLiteral("Informação"));
+    ASSERT_TRUE(InstallTranslations(QStringLiteral("en")));
+    EXPECT_EQ(shownMessage(tmAviso).first, QStringLiteral("Warning"));
+    ASSERT_TRUE(InstallTranslations(QStringLiteral("es")));
+    EXPECT_EQ(shownMessage(tmErro).first, QStringLiteral("Error"));
+    EXPECT_TRUE(InstallTranslations(QStringLiteral("pt")));
+}
+
+class AccessibleObservation : public DialogTest
+{ };
+
+TEST_F(AccessibleObservation, TheFieldsReadWhatTheOperatorSees)
+{
+    run([&](dialog::TfrmObservacaoMod &f) {
+        QAccessibleInterface *window = ifaceOf(&f);
+        QAccessibleInterface *field = ifaceOf(f.lblInformacao);
+        QAccessibleInterface *description = ifaceOf(f.lblDesc);
+        ASSERT_TRUE(field && description);
+        EXPECT_GE(window->indexOfChild(field), 0);
+        EXPECT_EQ(field->role(), QAccessible::StaticText);
+        EXPECT_EQ(field->text(QAccessible::Description), QStringLiteral("Código"));
+        EXPECT_EQ(description->text(QAccessible::Description), QStringLiteral("Descrição"));
+        EXPECT_TRUE(findChild(window, QAccessible::StaticText, QStringLiteral("Código:")));
+        Events events;
+        touch(f, QStringLiteral("01"));
+        EXPECT_EQ(allText(field), QStringLiteral("01"));
+        f.sbtEnter->click();
+        EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("01 - Sem cebola"));
+        EXPECT_EQ(allText(field), code(f));
+        EXPECT_EQ(allText(description), desc(f));
+        EXPECT_EQ(description->text(QAccessible::Name), desc(f));
+        EXPECT_FALSE(desc(f).isEmpty());
+        bool toldOfDescription = false;
+        for (const Seen &s : events.of(QAccessible::TextUpdated))
+            toldOfDescription |= s.iface == description && s.inserted == desc(f);
+        EXPECT_TRUE(toldOfDescription);
+        f.sbtSair->click();
+    });
+}
