@@ -404,7 +404,7 @@ QPair<QString, QString> shownMessage(TTipoMsg kind)
         QAccessibleInterface *iface = ifaceOf(box);
         read.first = iface->text(QAccessible::Description);
         if (QAccessibleInterface *label = findChild(iface, QAccessible::StaticText, QStringLiteral("Texto ")))
-            read.second = label->text(QAccessible::Name);
+            read.second = allText(label);
         tap(box, QStringLiteral("btnOk"));
     });
     MensagemPadrao({QStringLiteral("Texto "), {}, {}, {}, kind, {}, {}, 0, nullptr});

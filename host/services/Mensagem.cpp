@@ -5,12 +5,12 @@
 
 #include "host/controls/TBlendedButton.h"
 #include "host/controls/TTouchDialog.h"
+#include "host/services/MessageText.h"
 #include "platform/Application.h"
 #include "platform/Painting.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 
 namespace host {
@@ -61,9 +61,9 @@ public:
         // The coloured sign is painted; its meaning goes to assistive technology.
         setAccessibleDescription(QCoreApplication::translate("host::Mensagem", m_mark.name));
 
-        auto *label = new QLabel(this);
+        auto *label = new MessageText(this);
         label->setObjectName(QStringLiteral("lblMensagem"));
-        label->setText(text);
+        label->setMessage(text);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
