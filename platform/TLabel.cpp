@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -39,8 +41,14 @@ void TLabel::SetCaption(const QString &caption)
     m_shownLength = -1;
     adjustToText();
     update();
-    // A screen reader says the new text; a name that follows the caption changes with it.
-    QAccessibleTextUpdateEvent changed(this, 0, old, m_caption);
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader says what changed: only that part, since a description grows at its
+    // end and may run to megabytes. A name that follows the caption changes with it.
+    const qsizetype same
+        = std::mismatch(old.cbegin(), old.cbegin() + qMin(old.size(), m_caption.size()), m_caption.cbegin()).first
+        - old.cbegin();
+    QAccessibleTextUpdateEvent changed(this, int(same), old.mid(same), m_caption.mid(same));
     QAccessible::updateAccessibility(&changed);
     if (accessibleName().isEmpty()) {
         QAccessibleEvent renamed(this, QAccessible::NameChanged);

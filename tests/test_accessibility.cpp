@@ -161,8 +161,10 @@ TEST(AccessibleLabel, ReadsItsCaptionAndTellsOfEachChange)
     ASSERT_EQ(changes.size(), 2);
     EXPECT_EQ(changes[0].iface, iface);
     EXPECT_EQ(changes[0].inserted, QStringLiteral("01 - Sem cebola"));
-    EXPECT_EQ(changes[1].removed, QStringLiteral("01 - Sem cebola"));
-    EXPECT_EQ(changes[1].inserted, QStringLiteral("01"));
+    // Only the part that changed.
+    EXPECT_EQ(changes[1].position, 2);
+    EXPECT_EQ(changes[1].removed, QStringLiteral(" - Sem cebola"));
+    EXPECT_EQ(changes[1].inserted, QString());
     EXPECT_EQ(events.of(QAccessible::NameChanged).size(), 2);
 
     // The same caption again is no change; a name of its own stays the name.
