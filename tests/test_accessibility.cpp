@@ -254,6 +254,48 @@ TEST(AccessibleTextArea, CharactersHaveTheirPlacesAndAPointFindsItsCharacter)
     EXPECT_TRUE(text->characterRect(3).isNull());
 }
 
+TEST(AccessibleTextArea, OneSelectionThatTheNextKeyReplacesAndThatIsShown)
+{
+    TAreaTexto area;
+    area.resize(706, 140);
+    area.setText(QStringLiteral("Sem cebola"));
+    const QImage unselected = area.grab().toImage();
+    QAccessibleTextInterface *text = ifaceOf(&area)->textInterface();
+    EXPECT_EQ(text->selectionCount(), 0);
+
+    Events events;
+    text->setSelection(0, 4, 10);
+    ASSERT_EQ(text->selectionCount(), 1);
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 10);
+    EXPECT_EQ(text->cursorPosition(), 10);
+    ASSERT_EQ(events.of(QAccessible::TextSelectionChanged).size(), 1);
+    EXPECT_NE(area.grab().toImage(), unselected); // the operator sees it too
+
+    // A key typed replaces it; Backspace removes it whole.
+    area.insert(QStringLiteral("sal"));
+    EXPECT_EQ(area.text(), QStringLiteral("Sem sal"));
+    EXPECT_EQ(text->selectionCount(), 0);
+    text->addSelection(0, 4);
+    area.backspace();
+    EXPECT_EQ(area.text(), QStringLiteral("sal"));
+    EXPECT_EQ(area.cursorPosition(), 0);
+
+    // Moving the caret, or removing the selection, leaves the text as it was.
+    text->setSelection(0, 1, 3);
+    area.moveCursor(TAreaTexto::Move::Left);
+    EXPECT_EQ(text->selectionCount(), 0);
+    EXPECT_EQ(area.cursorPosition(), 2);
+    text->setSelection(0, 0, 3);
+    text->removeSelection(0);
+    EXPECT_EQ(text->selectionCount(), 0);
+    EXPECT_EQ(area.text(), QStringLiteral("sal"));
+    area.setText(QStringLiteral("Sem cebola"));
+    EXPECT_EQ(area.grab().toImage(), unselected);
+}
+
 TEST(AccessibleSearchList, RowsAreItemsAndTheHighlightedOneIsSelected)
 {
     TListaPesquisa list;

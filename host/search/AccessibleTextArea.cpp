@@ -42,20 +42,34 @@ void *AccessibleTextArea::interface_cast(QAccessible::InterfaceType t)
     return QAccessibleWidget::interface_cast(t);
 }
 
-void AccessibleTextArea::selection(int, int *startOffset, int *endOffset) const
+void AccessibleTextArea::selection(int selectionIndex, int *startOffset, int *endOffset) const
 {
-    *startOffset = 0;
-    *endOffset = 0;
+    const bool one = selectionIndex == 0 && area()->hasSelection();
+    *startOffset = one ? area()->selectionStart() : 0;
+    *endOffset = one ? area()->selectionEnd() : 0;
 }
 
-void AccessibleTextArea::addSelection(int, int endOffset)
+int AccessibleTextArea::selectionCount() const
 {
-    setCursorPosition(endOffset);
+    return area()->hasSelection() ? 1 : 0;
 }
 
-void AccessibleTextArea::setSelection(int, int, int endOffset)
+// The area holds one selection: another replaces it.
+void AccessibleTextArea::addSelection(int startOffset, int endOffset)
 {
-    setCursorPosition(endOffset);
+    area()->setSelection(startOffset, endOffset < 0 ? characterCount() : endOffset);
+}
+
+void AccessibleTextArea::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        area()->setCursorPosition(area()->cursorPosition());
+}
+
+void AccessibleTextArea::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex == 0)
+        addSelection(startOffset, endOffset);
 }
 
 int AccessibleTextArea::cursorPosition() const

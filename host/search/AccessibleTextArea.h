@@ -14,9 +14,8 @@ namespace host {
 class TAreaTexto;
 
 // The editor's text area to assistive technology: multi-line editable text with its
-// caret, edited through the editable-text interface as the operator's keys edit it.
-// The area has no selection; asking for one moves the caret to its end, where the
-// operator's next key acts.
+// caret and its one selection, edited through the editable-text interface as the
+// operator's keys edit it.
 class OBSHOST_EXPORT AccessibleTextArea : public QAccessibleWidget,
                                           public QAccessibleTextInterface,
                                           public QAccessibleEditableTextInterface
@@ -30,9 +29,9 @@ public:
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override { return 0; }
+    int selectionCount() const override;
     void addSelection(int startOffset, int endOffset) override;
-    void removeSelection(int) override { }
+    void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;

@@ -26,30 +26,63 @@ TAreaTexto::TAreaTexto(QWidget *parent)
 void TAreaTexto::setText(const QString &text)
 {
     const QString old = m_text;
+    const bool selected = hasSelection();
     m_text = text;
     m_cursor = int(m_text.size());
+    m_anchor = m_cursor;
     relayout();
     QAccessibleTextUpdateEvent changed(this, 0, old, m_text);
     QAccessible::updateAccessibility(&changed);
+    if (selected)
+        selectionChanged();
     cursorChanged();
 }
 
 void TAreaTexto::setCursorPosition(int position)
 {
     position = qBound(0, position, int(m_text.size()));
+    const bool selected = hasSelection();
+    m_anchor = position; // a caret that moves leaves no selection behind
+    if (selected)
+        selectionChanged();
     if (position == m_cursor)
         return;
     m_cursor = position;
     cursorChanged();
 }
 
+void TAreaTexto::setSelection(int start, int end)
+{
+    start = qBound(0, start, int(m_text.size()));
+    end = qBound(0, end, int(m_text.size()));
+    if (start == m_anchor && end == m_cursor)
+        return;
+    const bool moved = end != m_cursor;
+    m_anchor = start;
+    m_cursor = end;
+    selectionChanged();
+    if (moved)
+        cursorChanged();
+}
+
+void TAreaTexto::selectionChanged()
+{
+    update();
+    QAccessibleTextSelectionEvent selected(this, selectionStart(), selectionEnd());
+    QAccessible::updateAccessibility(&selected);
+}
+
 void TAreaTexto::insert(const QString &text)
 {
     if (text.isEmpty())
         return;
+    // What is typed takes the selection's place.
+    if (hasSelection())
+        remove(selectionStart(), selectionEnd());
     const int at = m_cursor;
     m_text.insert(at, text);
     m_cursor += int(text.size());
+    m_anchor = m_cursor;
     relayout();
     QAccessibleTextInsertEvent inserted(this, at, text);
     QAccessible::updateAccessibility(&inserted);
@@ -58,6 +91,10 @@ void TAreaTexto::insert(const QString &text)
 
 void TAreaTexto::backspace()
 {
+    if (hasSelection()) {
+        remove(selectionStart(), selectionEnd());
+        return;
+    }
     if (m_cursor == 0)
         return;
     // One character as the operator sees it: never half a surrogate pair.
@@ -66,6 +103,10 @@ void TAreaTexto::backspace()
 
 void TAreaTexto::deleteForward()
 {
+    if (hasSelection()) {
+        remove(selectionStart(), selectionEnd());
+        return;
+    }
     if (m_cursor >= m_text.size())
         return;
     remove(m_cursor, m_layout.nextCursorPosition(m_cursor));
@@ -77,6 +118,7 @@ void TAreaTexto::remove(int from, int to)
     to = qBound(from, to, int(m_text.size()));
     if (from == to)
         return;
+    const bool selected = hasSelection();
     const QString removed = m_text.mid(from, to - from);
     m_text.remove(from, to - from);
     // The cursor keeps its place in the text that is left.
@@ -84,9 +126,12 @@ void TAreaTexto::remove(int from, int to)
         m_cursor -= to - from;
     else if (m_cursor > from)
         m_cursor = from;
+    m_anchor = m_cursor;
     relayout();
     QAccessibleTextRemoveEvent gone(this, from, removed);
     QAccessible::updateAccessibility(&gone);
+    if (selected)
+        selectionChanged();
     cursorChanged();
 }
 
@@ -223,6 +268,19 @@ QRect TAreaTexto::cursorRect() const
     return QRect(qRound(x) - 1, qRound(origin.y() + line.y()), 2, qRound(line.height()));
 }
 
+// The selected part of a line, behind its text: a light blue that black text reads on.
+void TAreaTexto::paintSelection(QPainter &p, const QTextLine &line, const QPointF &origin) const
+{
+    const int from = qMax(selectionStart(), line.textStart());
+    const int to = qMin(selectionEnd(), line.textStart() + line.textLength());
+    if (from >= to)
+        return;
+    const qreal left = line.cursorToX(from);
+    const qreal right = line.cursorToX(to);
+    p.fillRect(QRectF(origin.x() + qMin(left, right), origin.y() + line.y(), qAbs(right - left), line.height()),
+               QColor(173, 214, 255));
+}
+
 QRect TAreaTexto::characterRect(int position) const
 {
     if (position < 0 || position >= m_text.size())
@@ -264,6 +322,7 @@ void TAreaTexto::paintEvent(QPaintEvent *)
         const QTextLine line = m_layout.lineAt(i);
         if (i > m_firstLine && origin.y() + line.y() + line.height() > bottom)
             break;
+        paintSelection(p, line, origin);
         line.draw(&p, origin);
         shownLast = i;
     }

@@ -353,12 +353,20 @@ def edit(host, tr):
     check(area.queryEditableText().insertText(len(typed), "sal", 3), "inserting through the interface")
     wait_for(lambda: text_of(area) == typed + "sal", "the inserted text")
     equal(area.queryText().caretOffset, len(typed) + 3, "the caret after inserting")
+    # A selection made through the interface is what the next key replaces.
+    text = area.queryText()
+    check(text.addSelection(0, 3), "selecting through the interface")
+    equal(text.getNSelections(), 1, "selections")
+    equal(tuple(text.getSelection(0)), (0, 3), "the selection")
+    press(e, next(n for n in keys if n.upper() == "A"))
+    edited = wait_for(lambda: text_of(area) if fold(text_of(area)) == "a sal" else "", "the selection replaced")
+    equal(text.getNSelections(), 0, "selections after typing")
     press(e, tr("host::TfrmEditaTexto", "Confirmar"))
     host.gone(e)
-    wait_for(lambda: text_of(description) == typed + "sal", "the description to take the edited text")
+    wait_for(lambda: text_of(description) == edited, "the description to take the edited text")
     press(w, tr.key("Confirmar"))
     items = host.outcome()["result"]["items"]
-    equal(items[-1], typed + "sal", "the text the host got")
+    equal(items[-1], edited, "the text the host got")
 
 
 def message(host, tr):
