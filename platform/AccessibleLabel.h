@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/AccessibleText.h"
-#include "platform/Export.h"
 
 #include <QAccessibleWidget>
 
@@ -15,7 +14,7 @@ class TLabel;
 // What assistive technology reads of a TLabel, which paints its caption itself: static
 // text whose name and text are the caption (an accessible name set on the label takes
 // the name's place, as with QLabel).
-class OBSHOST_EXPORT AccessibleLabel : public QAccessibleWidget, public AccessibleText
+class AccessibleLabel : public QAccessibleWidget, public AccessibleText
 {
 public:
     explicit AccessibleLabel(TLabel *label);

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "platform/Export.h"
-
 #include <QAccessibleTextInterface>
 
 namespace platform {
@@ -13,7 +11,7 @@ namespace platform {
 // in: a label, a list row. The caret sits at the end of the text, where the next typed
 // character would go; there is no selection and one run of attributes. Subclasses
 // give the string, and where they can, the characters' places on screen.
-class OBSHOST_EXPORT AccessibleText : public QAccessibleTextInterface
+class AccessibleText : public QAccessibleTextInterface
 {
 public:
     virtual QString plainText() const = 0;

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "platform/Export.h"
-
 #include <QAccessibleWidget>
 
 namespace host {
@@ -13,7 +11,7 @@ class TfrmPesquisa;
 
 // The search window to assistive technology: its controls, preceded by the search
 // field that the window paints itself (AccessibleSearchField).
-class OBSHOST_EXPORT AccessibleSearchDialog : public QAccessibleWidget
+class AccessibleSearchDialog : public QAccessibleWidget
 {
 public:
     explicit AccessibleSearchDialog(TfrmPesquisa *dialog);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/AccessibleText.h"
-#include "platform/Export.h"
 
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleInterface>
@@ -17,9 +16,9 @@ class TfrmPesquisa;
 // The search's typed text, which the window paints above its rows: editable text named
 // as its label reads ("Pesquisar Observação"). Editing it narrows the rows as typing
 // does, within the same length and characters.
-class OBSHOST_EXPORT AccessibleSearchField : public QAccessibleInterface,
-                                             public platform::AccessibleText,
-                                             public QAccessibleEditableTextInterface
+class AccessibleSearchField : public QAccessibleInterface,
+                              public platform::AccessibleText,
+                              public QAccessibleEditableTextInterface
 {
 public:
     explicit AccessibleSearchField(TfrmPesquisa *dialog);

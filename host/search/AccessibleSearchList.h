@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "platform/Export.h"
-
 #include <QAccessibleWidget>
 #include <QHash>
 
@@ -14,7 +12,7 @@ class TListaPesquisa;
 
 // The search's rows to assistive technology: a list with one item per row, the
 // highlighted one selected. With no rows, its description is what the list shows then.
-class OBSHOST_EXPORT AccessibleSearchList : public QAccessibleWidget
+class AccessibleSearchList : public QAccessibleWidget
 {
 public:
     explicit AccessibleSearchList(TListaPesquisa *list);

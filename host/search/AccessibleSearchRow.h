@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/AccessibleText.h"
-#include "platform/Export.h"
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
@@ -17,9 +16,9 @@ class TListaPesquisa;
 // One row of the search list: its code and description, read as the observation
 // dialog shows a found record ("01 - Sem cebola"). Selected while highlighted.
 // Actions: SetFocus highlights the row (a tap); Press chooses it (a double tap).
-class OBSHOST_EXPORT AccessibleSearchRow : public QAccessibleInterface,
-                                           public platform::AccessibleText,
-                                           public QAccessibleActionInterface
+class AccessibleSearchRow : public QAccessibleInterface,
+                            public platform::AccessibleText,
+                            public QAccessibleActionInterface
 {
 public:
     AccessibleSearchRow(TListaPesquisa *list, int row);

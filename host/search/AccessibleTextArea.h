@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "platform/Export.h"
-
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
@@ -16,9 +14,9 @@ class TAreaTexto;
 // The editor's text area to assistive technology: multi-line editable text with its
 // caret and its one selection, edited through the editable-text interface as the
 // operator's keys edit it.
-class OBSHOST_EXPORT AccessibleTextArea : public QAccessibleWidget,
-                                          public QAccessibleTextInterface,
-                                          public QAccessibleEditableTextInterface
+class AccessibleTextArea : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
 {
 public:
     explicit AccessibleTextArea(TAreaTexto *area);

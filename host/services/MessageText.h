@@ -3,15 +3,13 @@
 
 #pragma once
 
-#include "platform/Export.h"
-
 #include <QLabel>
 
 namespace host {
 
 // The message box's text: a QLabel as drawn, which assistive technology also reads
 // through the text interface (Qt gives a plain QLabel only a name).
-class OBSHOST_EXPORT MessageText : public QLabel
+class MessageText : public QLabel
 {
     Q_OBJECT
 
