@@ -16,6 +16,8 @@ import time
 import unicodedata
 import xml.etree.ElementTree as ET
 
+from gi.repository import GLib
+
 TREE, SOURCE = sys.argv[1], sys.argv[2]
 LANGS = sys.argv[3:] or ["pt", "en", "es"]
 HOST = os.path.join(TREE, "bin", "observacao-host")
@@ -38,10 +40,13 @@ def equal(seen, expected, what):
 
 
 def wait_for(probe, what, seconds=15):
-    """The first true value probe gives within the time; a failure naming what otherwise."""
+    """The first true value probe gives within the time; a failure naming what otherwise.
+    Events that arrived meanwhile are handed to their listeners."""
     end = time.monotonic() + seconds
     last_error = None
     while time.monotonic() < end:
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             value = probe()
             if value:
@@ -280,14 +285,35 @@ def check_message_box(w, tr, kind):
 # ---- the cases ----------------------------------------------------------------------
 
 
+class TextChanges:
+    """The text-changed events of the host's controls, as a screen reader hears them."""
+
+    def __init__(self):
+        self.inserted = []
+        pyatspi.Registry.registerEventListener(self._heard, "object:text-changed")
+
+    def _heard(self, event):
+        if event.type.endswith("insert"):
+            self.inserted.append((event.source.description, event.any_data))
+
+    def close(self):
+        pyatspi.Registry.deregisterEventListener(self._heard, "object:text-changed")
+
+
 def typical_session(host, tr):
     w = host.window(CAPTION)
     field, description = check_observation_window(w, tr)
+    changes = TextChanges()
     for key in ["0", "1"]:
         press(w, key)
     wait_for(lambda: text_of(field) == "01", "the code field to read 01")
     press(w, tr.key("Enter"))
     wait_for(lambda: text_of(field) == "01 - Sem cebola", "the code field to read '01 - Sem cebola'")
+    # Each change was told: what was typed, and what Enter found.
+    code = tr("dialog::TfrmObservacaoMod", "Código")
+    wait_for(lambda: (code, " - Sem cebola") in changes.inserted, "the code field's text-changed event")
+    check((code, "1") in changes.inserted, f"the typed key's text-changed event: {changes.inserted}")
+    changes.close()
     equal(field.name, "01 - Sem cebola", "the code field's name")
     composed = wait_for(lambda: text_of(description), "the description")
     equal(description.name, composed, "the description's name")
@@ -305,6 +331,13 @@ def search(host, tr):
     search_field, rows = check_search_window(s, tr)
     everything = rows.childCount
     check(everything > 5, "the search lists the whole sample")
+    # Nothing found: the list says so, as the window does.
+    for key in "QXZ":
+        press(s, key)
+    wait_for(lambda: rows.childCount == 0, "the rows to empty")
+    equal(rows.description, tr("host::TfrmPesquisa", "Nenhum registro encontrado."), "the empty list's description")
+    press(s, tr("host::TfrmPesquisa", "Limpar"))
+    wait_for(lambda: text_of(search_field) == "" and rows.childCount == everything, "the search to clear")
     for key in "SAL":
         press(s, key)
     wait_for(lambda: text_of(search_field) == "SAL", "the search field to read SAL")
