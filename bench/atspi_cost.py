@@ -8,7 +8,9 @@ bench/atspi-cost.sh inside tests/atspi/run-atspi.sh's Xvfb and D-Bus session):
   - walking a window's whole tree as a client reads it (role, name, description, state
     and text of every node), and one key pressed by its action until the code field
     reads the change.
-Prints one line per figure. Not a test: nothing fails on a time."""
+Given a second tree (another build of the host), measures both, interleaved, so that a
+slow spell of the machine falls on both. Prints one line per figure. Not a test: nothing
+fails on a time."""
 
 import os
 import statistics
@@ -16,8 +18,8 @@ import subprocess
 import sys
 import time
 
-TREE = sys.argv[1]
-HOST = os.path.join(TREE, "bin", "observacao-host")
+# argv: TREE SOURCE_DIR [OTHER_TREE]
+TREES = [sys.argv[1]] + sys.argv[3:4]
 CALLS = int(os.environ.get("OBS_ATSPI_CALLS", "50"))
 REPEATS = 5
 WALKS = 20
@@ -42,14 +44,18 @@ pyatspi.Registry.start()
 """
 
 
-def calls(with_at):
+def host_of(tree):
+    return os.path.join(tree, "bin", "observacao-host")
+
+
+def calls(tree, with_at):
     """Seconds for CALLS typical calls (0 1 Enter Confirm) in one host process."""
     env = dict(os.environ)
     for name in ("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "QT_ACCESSIBILITY"):
         env.pop(name, None)
     if with_at:
         env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    args = [HOST, "-platform", "xcb", "--json"]
+    args = [host_of(tree), "-platform", "xcb", "--json"]
     for _ in range(CALLS):
         args += ["--keys", "0 1 Return Alt+C"]
     start = time.monotonic()
@@ -64,17 +70,18 @@ def calls(with_at):
 def report_calls():
     listener = subprocess.Popen(["/usr/bin/python3", "-c", LISTENER], stdout=subprocess.PIPE, text=True)
     listener.stdout.readline()
-    plain, assisted = [], []
-    for _ in range(REPEATS):  # interleaved, so that a slow spell falls on both
-        plain.append(calls(False))
-        assisted.append(calls(True))
+    times = {(tree, at): [] for tree in TREES for at in (False, True)}
+    for _ in range(REPEATS):  # interleaved, so that a slow spell falls on every side
+        for key in times:
+            times[key].append(calls(*key))
     listener.terminate()
-    p, a = statistics.median(plain), statistics.median(assisted)
-    print(f"{CALLS} scripted calls, no assistive technology: median {p:.2f} s ({p * 1000 / CALLS:.1f} ms a call)"
-          f" of {REPEATS}: {', '.join(f'{x:.2f}' for x in plain)}")
-    print(f"{CALLS} scripted calls, a client listening to every event: median {a:.2f} s"
-          f" ({a * 1000 / CALLS:.1f} ms a call) of {REPEATS}: {', '.join(f'{x:.2f}' for x in assisted)}")
-    print(f"ratio: {a / p:.2f}")
+    for tree in TREES:
+        p, a = statistics.median(times[(tree, False)]), statistics.median(times[(tree, True)])
+        print(f"{tree}: {CALLS} scripted calls, no assistive technology: median {p:.2f} s"
+              f" ({p * 1000 / CALLS:.1f} ms a call) of {REPEATS}: {', '.join(f'{x:.2f}' for x in times[(tree, False)])}")
+        print(f"{tree}: {CALLS} scripted calls, a client listening to every event: median {a:.2f} s"
+              f" ({a * 1000 / CALLS:.1f} ms a call) of {REPEATS}: {', '.join(f'{x:.2f}' for x in times[(tree, True)])}")
+        print(f"{tree}: ratio {a / p:.2f}")
 
 
 def read_node(acc):
@@ -90,14 +97,25 @@ def read_node(acc):
     return 1 + sum(read_node(acc.getChildAtIndex(i)) for i in range(acc.childCount))
 
 
-def timed_walks(window):
-    times = []
+def walk_once(window):
+    window.clearCache()
+    start = time.monotonic()
+    nodes = read_node(window)
+    return nodes, time.monotonic() - start
+
+
+def report_walks_of(what, windows):
+    """Walks each tree's window WALKS times, the trees in turn."""
+    times = {tree: [] for tree in windows}
+    nodes = {}
     for _ in range(WALKS):
-        window.clearCache()
-        start = time.monotonic()
-        nodes = read_node(window)
-        times.append(time.monotonic() - start)
-    return nodes, statistics.median(times), min(times)
+        for tree, window in windows.items():
+            nodes[tree], seconds = walk_once(window)
+            times[tree].append(seconds)
+    for tree in windows:
+        median = statistics.median(times[tree])
+        print(f"{tree}: {what} tree, {nodes[tree]} nodes: median {median * 1000:.1f} ms a walk"
+              f" ({median * 1e6 / nodes[tree]:.0f} us a node), best {min(times[tree]) * 1000:.1f} ms, of {WALKS}")
 
 
 def find(parent, test, seconds=15):
@@ -120,8 +138,14 @@ def press(window, name):
     sys.exit(f"atspi_cost: no key {name}")
 
 
-def report_presses(window, field):
+def report_presses(tree, window):
     """A key pressed by its action until the code field reads it, typed and erased in turn."""
+    labels = [window.getChildAtIndex(i) for i in range(window.childCount)
+              if window.getChildAtIndex(i).getRoleName() == "label"]
+    if len(labels) != 3:  # a tree whose fields cannot be read (as before they could)
+        print(f"{tree}: a key pressed by its action: not measured, the code field cannot be read")
+        return
+    field = labels[1]
     presses = []
     for key in ["0", "1"] * 10:
         before = field.queryText().getText(0, -1)
@@ -133,34 +157,29 @@ def report_presses(window, field):
         press(window, "Backspace")
         while field.queryText().getText(0, -1) != before:
             time.sleep(0.001)
-    print(f"a key pressed by its action until the code field reads it: median"
+    print(f"{tree}: a key pressed by its action until the code field reads it: median"
           f" {statistics.median(presses) * 1000:.1f} ms of {len(presses)} (Qt animates a press for 100 ms)")
 
 
 def report_walks():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    host = subprocess.Popen([HOST, "-platform", "xcb"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    hosts = {tree: subprocess.Popen([host_of(tree), "-platform", "xcb"], env=env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL) for tree in TREES}
     try:
         desktop = pyatspi.Registry.getDesktop(0)
-        app = find(desktop, lambda a: a.get_process_id() == host.pid)
-        window = find(app, lambda w: w.name == "Observação")
-        nodes, median, best = timed_walks(window)
-        print(f"observation window tree, {nodes} nodes: median {median * 1000:.1f} ms a walk"
-              f" ({median * 1e6 / nodes:.0f} us a node), best {best * 1000:.1f} ms, of {WALKS}")
-        labels = [window.getChildAtIndex(i) for i in range(window.childCount)
-                  if window.getChildAtIndex(i).getRoleName() == "label"]
-        if len(labels) == 3:
-            report_presses(window, labels[1])
-        else:  # a tree whose fields cannot be read (as before they could)
-            print("a key pressed by its action: not measured, the code field cannot be read")
-        press(window, "Pesquisar Observação")
-        search = find(app, lambda w: w.name == "Pesquisar Observação")
-        nodes, median, best = timed_walks(search)
-        print(f"search window tree with the sample's 28 rows, {nodes} nodes: median {median * 1000:.1f} ms"
-              f" a walk ({median * 1e6 / nodes:.0f} us a node), best {best * 1000:.1f} ms, of {WALKS}")
+        apps = {tree: find(desktop, lambda a, pid=host.pid: a.get_process_id() == pid) for tree, host in hosts.items()}
+        windows = {tree: find(app, lambda w: w.name == "Observação") for tree, app in apps.items()}
+        report_walks_of("observation window", windows)
+        for tree, window in windows.items():
+            report_presses(tree, window)
+        for window in windows.values():
+            press(window, "Pesquisar Observação")
+        searches = {tree: find(app, lambda w: w.name == "Pesquisar Observação") for tree, app in apps.items()}
+        report_walks_of("search window (the sample's 28 rows)", searches)
     finally:
-        host.kill()
-        host.wait()
+        for host in hosts.values():
+            host.kill()
+            host.wait()
 
 
 report_walks()
