@@ -1,147 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Observação contributors
 // SPDX-License-Identifier: MIT
 
-// What assistive technology reads of the hand-painted controls, and the events it is
-// told of when they change: the observation window's fields, the editor's text area,
-// the search's rows and typed text, the message box's kind.
+// What assistive technology reads of the hand-painted controls, and the events it is told
+// of when they change: labels, the editor's text area, the search's rows.
 
-#include "support/DialogTest.h"
-#include "support/Input.h"
+#include "support/Accessibility.h"
 
-#include "host/search/SearchLook.h"
 #include "host/search/TAreaTexto.h"
 #include "host/search/TListaPesquisa.h"
-#include "host/search/TfrmEditaTexto.h"
-#include "host/search/TfrmPesquisa.h"
-#include "host/services/Translations.h"
 #include "platform/TLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleTextInterface>
-#include <QApplication>
-#include <QLabel>
+#include <QImage>
 #include <QSignalSpy>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 using namespace host;
-
-namespace {
-
-struct Seen
-{
-    QAccessible::Event type;
-    QAccessibleInterface *iface; // the interface the event is about (a child's, if it names one)
-    int position = -1;
-    QString removed;
-    QString inserted;
-};
-
-QList<Seen> &seen()
-{
-    static QList<Seen> s;
-    return s;
-}
-
-void record(QAccessibleEvent *e)
-{
-    Seen s {e->type(), e->accessibleInterface(), -1, {}, {}};
-    switch (e->type()) {
-    case QAccessible::TextInserted: {
-        auto *t = static_cast<QAccessibleTextInsertEvent *>(e);
-        s.position = t->changePosition();
-        s.inserted = t->textInserted();
-        break;
-    }
-    case QAccessible::TextRemoved: {
-        auto *t = static_cast<QAccessibleTextRemoveEvent *>(e);
-        s.position = t->changePosition();
-        s.removed = t->textRemoved();
-        break;
-    }
-    case QAccessible::TextUpdated: {
-        auto *t = static_cast<QAccessibleTextUpdateEvent *>(e);
-        s.position = t->changePosition();
-        s.removed = t->textRemoved();
-        s.inserted = t->textInserted();
-        break;
-    }
-    case QAccessible::TextCaretMoved:
-        s.position = static_cast<QAccessibleTextCursorEvent *>(e)->cursorPosition();
-        break;
-    default:
-        break;
-    }
-    seen().append(s);
-}
-
-// Records every accessibility event while it lives. Qt hands events on only while the
-// platform's accessibility is active, as it is once a client has asked: here, as if one had.
-class Events
-{
-public:
-    Events()
-        : m_previous(QAccessible::installUpdateHandler(record))
-    {
-        platformAccessibility()->setActive(true);
-        seen().clear();
-    }
-    ~Events()
-    {
-        platformAccessibility()->setActive(false);
-        QAccessible::installUpdateHandler(m_previous);
-    }
-
-    QList<Seen> of(QAccessible::Event type) const
-    {
-        QList<Seen> found;
-        for (const Seen &s : std::as_const(seen()))
-            if (s.type == type)
-                found.append(s);
-        return found;
-    }
-    void clear() { seen().clear(); }
-
-private:
-    static QPlatformAccessibility *platformAccessibility()
-    {
-        return QGuiApplicationPrivate::platformIntegration()->accessibility();
-    }
-
-    QAccessible::UpdateHandler m_previous;
-};
-
-QAccessibleInterface *ifaceOf(QObject *o)
-{
-    return QAccessible::queryAccessibleInterface(o);
-}
-
-QString allText(QAccessibleInterface *iface)
-{
-    return iface->textInterface()->text(0, iface->textInterface()->characterCount());
-}
-
-// The first of a role and name in the tree below parent.
-QAccessibleInterface *findChild(QAccessibleInterface *parent, QAccessible::Role role, const QString &name)
-{
-    for (int i = 0; i < parent->childCount(); ++i) {
-        QAccessibleInterface *c = parent->child(i);
-        if (!c)
-            continue;
-        if (c->role() == role && c->text(QAccessible::Name) == name)
-            return c;
-        if (QAccessibleInterface *below = findChild(c, role, name))
-            return below;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 TEST(AccessibleLabel, ReadsItsCaptionAndTellsOfEachChange)
 {
@@ -359,144 +236,4 @@ TEST(AccessibleSearchList, RowsAreItemsAndTheHighlightedOneIsSelected)
     EXPECT_EQ(iface->childCount(), 0);
     EXPECT_EQ(iface->text(QAccessible::Description), QStringLiteral("Nenhum registro encontrado."));
     EXPECT_EQ(iface->child(0), nullptr);
-}
-
-class AccessibleSearch : public ::testing::Test
-{
-protected:
-    std::unique_ptr<TClientDataSet> list = makeObservationList();
-};
-
-TEST_F(AccessibleSearch, TheTypedTextIsAFieldThatNarrowsTheRowsWhenEdited)
-{
-    TfrmPesquisa dialog(list.get(), SearchLook::fromRefs(0, 0, 0, 0));
-    dialog.setSubject(QStringLiteral("Observação"));
-    QAccessibleInterface *iface = ifaceOf(&dialog);
-    ASSERT_TRUE(iface);
-    EXPECT_EQ(iface->role(), QAccessible::Dialog);
-    QAccessibleInterface *field = iface->child(0);
-    ASSERT_TRUE(field);
-    EXPECT_EQ(field->role(), QAccessible::EditableText);
-    EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("Pesquisar Observação"));
-    EXPECT_EQ(field->parent(), iface);
-    EXPECT_EQ(iface->indexOfChild(field), 0);
-
-    QAccessibleInterface *rows = findChild(iface, QAccessible::List, QStringLiteral("Resultados da pesquisa"));
-    ASSERT_TRUE(rows);
-    EXPECT_EQ(iface->indexOfChild(rows), iface->indexOfChild(rows)); // found by its index too
-    EXPECT_EQ(iface->child(iface->indexOfChild(rows)), rows);
-    EXPECT_EQ(rows->childCount(), 5);
-    EXPECT_TRUE(findChild(iface, QAccessible::Button, QStringLiteral("Confirmar")));
-    EXPECT_TRUE(findChild(iface, QAccessible::Button, QStringLiteral("S")));
-
-    Events events;
-    type(dialog, QStringLiteral("SEM"));
-    EXPECT_EQ(allText(field), QStringLiteral("SEM"));
-    const QList<Seen> typed = events.of(QAccessible::TextUpdated);
-    ASSERT_EQ(typed.size(), 3);
-    EXPECT_EQ(typed[2].iface, field);
-    EXPECT_EQ(typed[2].removed, QStringLiteral("SE"));
-    EXPECT_EQ(typed[2].inserted, QStringLiteral("SEM"));
-    EXPECT_EQ(rows->childCount(), 2); // "Sem cebola no prato" and "Sem sal"
-    EXPECT_EQ(rows->child(1)->text(QAccessible::Name), QStringLiteral("0A - Sem sal"));
-
-    // Edited through the interface, as typed, within the field's limit.
-    field->editableTextInterface()->replaceText(0, -1, QStringLiteral("açúcar"));
-    EXPECT_EQ(dialog.searchText(), QStringLiteral("açúcar"));
-    EXPECT_EQ(rows->childCount(), 1);
-    field->editableTextInterface()->deleteText(0, 6);
-    EXPECT_EQ(rows->childCount(), 5);
-    field->editableTextInterface()->insertText(0, QString(80, u'x'));
-    EXPECT_EQ(dialog.searchText().size(), TfrmPesquisa::MaxSearchLength);
-    EXPECT_EQ(rows->childCount(), 0);
-}
-
-TEST_F(AccessibleSearch, ChoosingARowByItsActionTakesThatRecord)
-{
-    TfrmPesquisa dialog(list.get(), SearchLook::fromRefs(0, 0, 0, 0));
-    QAccessibleInterface *rows = ifaceOf(dialog.rows());
-    ASSERT_EQ(rows->childCount(), 5);
-    rows->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(list->RecNo(), 2);
-}
-
-TEST(AccessibleEditor, TheWindowIsNamedByItsTitleAndHoldsTheText)
-{
-    TfrmEditaTexto editor(QStringLiteral(" Sem cebola;"), SearchLook::fromRefs(0, 0, 0, 0));
-    editor.setSubject(QStringLiteral("Observação"));
-    QAccessibleInterface *iface = ifaceOf(&editor);
-    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Editar Observação"));
-    QAccessibleInterface *area = findChild(iface, QAccessible::EditableText, QStringLiteral("Texto"));
-    ASSERT_TRUE(area);
-    EXPECT_EQ(allText(area), QStringLiteral(" Sem cebola;"));
-    tap(&editor, QStringLiteral("btnLimpar"));
-    EXPECT_EQ(allText(area), QString());
-    area->editableTextInterface()->insertText(0, QStringLiteral("Sem sal"));
-    EXPECT_EQ(editor.text(), QStringLiteral("Sem sal"));
-}
-
-namespace {
-// What the message box shows to assistive technology: its description, and its label's text.
-QPair<QString, QString> shownMessage(TTipoMsg kind)
-{
-    QPair<QString, QString> read;
-    QTimer::singleShot(0, [&read] {
-        QWidget *box = QApplication::activeModalWidget();
-        if (!box)
-            return;
-        QAccessibleInterface *iface = ifaceOf(box);
-        read.first = iface->text(QAccessible::Description);
-        if (QAccessibleInterface *label = findChild(iface, QAccessible::StaticText, QStringLiteral("Texto ")))
-            read.second = allText(label);
-        tap(box, QStringLiteral("btnOk"));
-    });
-    MensagemPadrao({QStringLiteral("Texto "), {}, {}, {}, kind, {}, {}, 0, nullptr});
-    return read;
-}
-} // namespace
-
-TEST(AccessibleMessage, TheKindIsTheDescriptionInTheWindowsLanguage)
-{
-    EXPECT_EQ(shownMessage(tmErro), qMakePair(QStringLiteral("Erro"), QStringLiteral("Texto ")));
-    EXPECT_EQ(shownMessage(tmAviso).first, QStringLiteral("Aviso"));
-    EXPECT_EQ(shownMessage(tmPergunta).first, QStringLiteral("Pergunta"));
-    EXPECT_EQ(shownMessage(tmInformacao).first, QStringLiteral("Informação"));
-    ASSERT_TRUE(InstallTranslations(QStringLiteral("en")));
-    EXPECT_EQ(shownMessage(tmAviso).first, QStringLiteral("Warning"));
-    ASSERT_TRUE(InstallTranslations(QStringLiteral("es")));
-    EXPECT_EQ(shownMessage(tmErro).first, QStringLiteral("Error"));
-    EXPECT_TRUE(InstallTranslations(QStringLiteral("pt")));
-}
-
-class AccessibleObservation : public DialogTest
-{ };
-
-TEST_F(AccessibleObservation, TheFieldsReadWhatTheOperatorSees)
-{
-    run([&](dialog::TfrmObservacaoMod &f) {
-        QAccessibleInterface *window = ifaceOf(&f);
-        QAccessibleInterface *field = ifaceOf(f.lblInformacao);
-        QAccessibleInterface *description = ifaceOf(f.lblDesc);
-        ASSERT_TRUE(field && description);
-        EXPECT_GE(window->indexOfChild(field), 0);
-        EXPECT_EQ(field->role(), QAccessible::StaticText);
-        EXPECT_EQ(field->text(QAccessible::Description), QStringLiteral("Código"));
-        EXPECT_EQ(description->text(QAccessible::Description), QStringLiteral("Descrição"));
-        EXPECT_TRUE(findChild(window, QAccessible::StaticText, QStringLiteral("Código:")));
-        Events events;
-        touch(f, QStringLiteral("01"));
-        EXPECT_EQ(allText(field), QStringLiteral("01"));
-        f.sbtEnter->click();
-        EXPECT_EQ(field->text(QAccessible::Name), QStringLiteral("01 - Sem cebola"));
-        EXPECT_EQ(allText(field), code(f));
-        EXPECT_EQ(allText(description), desc(f));
-        EXPECT_EQ(description->text(QAccessible::Name), desc(f));
-        EXPECT_FALSE(desc(f).isEmpty());
-        bool toldOfDescription = false;
-        for (const Seen &s : events.of(QAccessible::TextUpdated))
-            toldOfDescription |= s.iface == description && s.inserted == desc(f);
-        EXPECT_TRUE(toldOfDescription);
-        f.sbtSair->click();
-    });
 }
