@@ -27,6 +27,7 @@ std::span<const Pair> pairs()
          0.4},
         {"key press, 1 MB description vs one that just fills the field", "key_press/window_1MB_description",
          "key_press/window_full_description", 1.5},
+        {"key press, accessibility on (events handed on) vs off", "key_press/window_accessible", "key_press/window", 0},
         {"key press, 1 MB description vs none", "key_press/window_1MB_description", "key_press/window", 3.0},
     };
     return all;

@@ -163,6 +163,9 @@ void TfrmObservacaoMod::buildControls()
 
     lblInformacao = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblInformacao")));
     lblDesc = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblDesc")));
+    // Both fields are named by what they show; their descriptions tell them apart.
+    lblInformacao->setAccessibleDescription(tr("Código"));
+    lblDesc->setAccessibleDescription(tr("Descrição"));
     const auto button
         = [this](const char *n) { return qobject_cast<host::TBlendedButton *>(control(QString::fromUtf8(n))); };
     const auto bitBtn

@@ -3,10 +3,15 @@
 
 #include "platform/TLabel.h"
 
+#include "platform/AccessibleLabel.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -24,16 +29,31 @@ TLabel::TLabel(QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    AccessibleLabel::installFactory();
 }
 
 void TLabel::SetCaption(const QString &caption)
 {
     if (caption == m_caption)
         return;
+    const QString old = m_caption;
     m_caption = caption;
     m_shownLength = -1;
     adjustToText();
     update();
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader says what changed: only that part, since a description grows at its
+    // end and may run to megabytes. A name that follows the caption changes with it.
+    const qsizetype same
+        = std::mismatch(old.cbegin(), old.cbegin() + qMin(old.size(), m_caption.size()), m_caption.cbegin()).first
+        - old.cbegin();
+    QAccessibleTextUpdateEvent changed(this, int(same), old.mid(same), m_caption.mid(same));
+    QAccessible::updateAccessibility(&changed);
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void TLabel::SetAutoSize(bool on)

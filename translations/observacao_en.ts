@@ -4,6 +4,14 @@
 <context>
     <name>dialog::TfrmObservacaoMod</name>
     <message>
+        <source>Código</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Description</translation>
+    </message>
+    <message>
         <source>Código:</source>
         <translation>Code:</translation>
     </message>
@@ -58,6 +66,22 @@
 </context>
 <context>
     <name>host::Mensagem</name>
+    <message>
+        <source>Pergunta</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Aviso</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Information</translation>
+    </message>
     <message>
         <source>Mensagem</source>
         <translation>Message</translation>

@@ -4,6 +4,14 @@
 <context>
     <name>dialog::TfrmObservacaoMod</name>
     <message>
+        <source>Código</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Descrição</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
         <source>Código:</source>
         <translation>Código:</translation>
     </message>
@@ -58,6 +66,22 @@
 </context>
 <context>
     <name>host::Mensagem</name>
+    <message>
+        <source>Pergunta</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Aviso</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Informação</source>
+        <translation>Información</translation>
+    </message>
     <message>
         <source>Mensagem</source>
         <translation>Mensaje</translation>

@@ -3,8 +3,10 @@
 
 #include "host/search/TAreaTexto.h"
 
+#include "host/search/AccessibleFactory.h"
 #include "platform/Painting.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLine>
@@ -18,54 +20,118 @@ TAreaTexto::TAreaTexto(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(platform::arial(20));
     relayout();
+    installSearchAccessibility();
 }
 
 void TAreaTexto::setText(const QString &text)
 {
+    const QString old = m_text;
+    const bool selected = hasSelection();
     m_text = text;
     m_cursor = int(m_text.size());
+    m_anchor = m_cursor;
     relayout();
+    QAccessibleTextUpdateEvent changed(this, 0, old, m_text);
+    QAccessible::updateAccessibility(&changed);
+    if (selected)
+        selectionChanged();
     cursorChanged();
 }
 
 void TAreaTexto::setCursorPosition(int position)
 {
     position = qBound(0, position, int(m_text.size()));
+    const bool selected = hasSelection();
+    m_anchor = position; // a caret that moves leaves no selection behind
+    if (selected)
+        selectionChanged();
     if (position == m_cursor)
         return;
     m_cursor = position;
     cursorChanged();
 }
 
+void TAreaTexto::setSelection(int start, int end)
+{
+    start = qBound(0, start, int(m_text.size()));
+    end = qBound(0, end, int(m_text.size()));
+    if (start == m_anchor && end == m_cursor)
+        return;
+    const bool moved = end != m_cursor;
+    m_anchor = start;
+    m_cursor = end;
+    selectionChanged();
+    if (moved)
+        cursorChanged();
+}
+
+void TAreaTexto::selectionChanged()
+{
+    update();
+    QAccessibleTextSelectionEvent selected(this, selectionStart(), selectionEnd());
+    QAccessible::updateAccessibility(&selected);
+}
+
 void TAreaTexto::insert(const QString &text)
 {
     if (text.isEmpty())
         return;
-    m_text.insert(m_cursor, text);
+    // What is typed takes the selection's place.
+    if (hasSelection())
+        remove(selectionStart(), selectionEnd());
+    const int at = m_cursor;
+    m_text.insert(at, text);
     m_cursor += int(text.size());
+    m_anchor = m_cursor;
     relayout();
+    QAccessibleTextInsertEvent inserted(this, at, text);
+    QAccessible::updateAccessibility(&inserted);
     cursorChanged();
 }
 
 void TAreaTexto::backspace()
 {
+    if (hasSelection()) {
+        remove(selectionStart(), selectionEnd());
+        return;
+    }
     if (m_cursor == 0)
         return;
     // One character as the operator sees it: never half a surrogate pair.
-    const int from = m_layout.previousCursorPosition(m_cursor);
-    m_text.remove(from, m_cursor - from);
-    m_cursor = from;
-    relayout();
-    cursorChanged();
+    remove(m_layout.previousCursorPosition(m_cursor), m_cursor);
 }
 
 void TAreaTexto::deleteForward()
 {
+    if (hasSelection()) {
+        remove(selectionStart(), selectionEnd());
+        return;
+    }
     if (m_cursor >= m_text.size())
         return;
-    const int to = m_layout.nextCursorPosition(m_cursor);
-    m_text.remove(m_cursor, to - m_cursor);
+    remove(m_cursor, m_layout.nextCursorPosition(m_cursor));
+}
+
+void TAreaTexto::remove(int from, int to)
+{
+    from = qBound(0, from, int(m_text.size()));
+    to = qBound(from, to, int(m_text.size()));
+    if (from == to)
+        return;
+    const bool selected = hasSelection();
+    const QString removed = m_text.mid(from, to - from);
+    m_text.remove(from, to - from);
+    // The cursor keeps its place in the text that is left.
+    if (m_cursor >= to)
+        m_cursor -= to - from;
+    else if (m_cursor > from)
+        m_cursor = from;
+    m_anchor = m_cursor;
     relayout();
+    QAccessibleTextRemoveEvent gone(this, from, removed);
+    QAccessible::updateAccessibility(&gone);
+    if (selected)
+        selectionChanged();
     cursorChanged();
 }
 
@@ -190,6 +256,8 @@ void TAreaTexto::cursorChanged()
     }
     m_firstLine = qBound(0, m_firstLine, qMax(0, m_layout.lineCount() - 1));
     update();
+    QAccessibleTextCursorEvent moved(this, m_cursor);
+    QAccessible::updateAccessibility(&moved);
 }
 
 QRect TAreaTexto::cursorRect() const
@@ -198,6 +266,30 @@ QRect TAreaTexto::cursorRect() const
     const QPointF origin = layoutOrigin();
     const qreal x = origin.x() + line.cursorToX(m_cursor);
     return QRect(qRound(x) - 1, qRound(origin.y() + line.y()), 2, qRound(line.height()));
+}
+
+// The selected part of a line, behind its text: a light blue that black text reads on.
+void TAreaTexto::paintSelection(QPainter &p, const QTextLine &line, const QPointF &origin) const
+{
+    const int from = qMax(selectionStart(), line.textStart());
+    const int to = qMin(selectionEnd(), line.textStart() + line.textLength());
+    if (from >= to)
+        return;
+    const qreal left = line.cursorToX(from);
+    const qreal right = line.cursorToX(to);
+    p.fillRect(QRectF(origin.x() + qMin(left, right), origin.y() + line.y(), qAbs(right - left), line.height()),
+               QColor(173, 214, 255));
+}
+
+QRect TAreaTexto::characterRect(int position) const
+{
+    if (position < 0 || position >= m_text.size())
+        return QRect();
+    const QTextLine line = m_layout.lineAt(lineIndexFor(position));
+    const QPointF origin = layoutOrigin();
+    const qreal from = line.cursorToX(position);
+    const qreal to = line.cursorToX(m_layout.nextCursorPosition(position));
+    return QRectF(origin.x() + qMin(from, to), origin.y() + line.y(), qAbs(to - from), line.height()).toAlignedRect();
 }
 
 int TAreaTexto::positionAt(const QPoint &pos) const
@@ -230,6 +322,7 @@ void TAreaTexto::paintEvent(QPaintEvent *)
         const QTextLine line = m_layout.lineAt(i);
         if (i > m_firstLine && origin.y() + line.y() + line.height() > bottom)
             break;
+        paintSelection(p, line, origin);
         line.draw(&p, origin);
         shownLast = i;
     }

@@ -3,8 +3,10 @@
 
 #include "host/search/TListaPesquisa.h"
 
+#include "host/search/AccessibleFactory.h"
 #include "platform/Painting.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -26,6 +28,7 @@ TListaPesquisa::TListaPesquisa(QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    installSearchAccessibility();
 }
 
 void TListaPesquisa::setRows(const QList<Row> &rows)
@@ -34,6 +37,31 @@ void TListaPesquisa::setRows(const QList<Row> &rows)
     m_top = 0;
     m_highlighted = m_rows.isEmpty() ? -1 : 0;
     update();
+    QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
+    if (m_rows.isEmpty()) {
+        // What the list says then is its description.
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
+    announceHighlight(-1);
+}
+
+void TListaPesquisa::announceHighlight(int previous)
+{
+    if (previous >= 0 && previous < rowCount()) {
+        QAccessibleEvent left(this, QAccessible::SelectionRemove);
+        left.setChild(previous);
+        QAccessible::updateAccessibility(&left);
+    }
+    if (m_highlighted >= 0) {
+        QAccessibleEvent chosen(this, QAccessible::Selection);
+        chosen.setChild(m_highlighted);
+        QAccessible::updateAccessibility(&chosen);
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        focused.setChild(m_highlighted);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
 
 QRect TListaPesquisa::rowsArea() const
@@ -75,8 +103,26 @@ void TListaPesquisa::setHighlighted(int row)
         setTop(row - pageRows() + 1);
     if (row == m_highlighted)
         return;
+    const int previous = m_highlighted;
     m_highlighted = row;
     update();
+    announceHighlight(previous);
+}
+
+void TListaPesquisa::activate(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    setHighlighted(row);
+    Q_EMIT activated(row);
+}
+
+QRect TListaPesquisa::rowRect(int row) const
+{
+    if (row < m_top || row >= m_top + pageRows() || row >= rowCount())
+        return QRect();
+    const QRect area = rowsArea();
+    return QRect(area.left(), area.top() + (row - m_top) * RowHeight, area.width(), RowHeight);
 }
 
 void TListaPesquisa::moveHighlight(int delta)
@@ -178,10 +224,7 @@ void TListaPesquisa::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const int row = rowAt(event->position().toPoint());
     event->accept();
-    if (row >= 0) {
-        setHighlighted(row);
-        Q_EMIT activated(row);
-    }
+    activate(row);
 }
 
 void TListaPesquisa::wheelEvent(QWheelEvent *event)

@@ -47,9 +47,15 @@ public:
     // The row at a point of the widget, -1 where there is none.
     int rowAt(const QPoint &pos) const;
 
+    // Highlights a row and activates it, as a double tap on it does.
+    void activate(int row);
+    // Where a row lies in the widget; empty for a row scrolled out of view.
+    QRect rowRect(int row) const;
+
     void setHighlightColor(const QColor &fill, const QColor &text);
     // Shown when there are no rows.
     void setEmptyText(const QString &text);
+    QString emptyText() const { return m_emptyText; }
 
 Q_SIGNALS:
     void activated(int row);
@@ -65,6 +71,7 @@ private:
     QRect rowsArea() const;
     void setTop(int top);
     int codeColumnWidth() const;
+    void announceHighlight(int previous);
 
     QList<Row> m_rows;
     int m_highlighted = -1;

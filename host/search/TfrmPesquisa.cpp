@@ -5,6 +5,7 @@
 
 #include "host/controls/TBlendedButton.h"
 #include "host/data/TClientDataSet.h"
+#include "host/search/AccessibleFactory.h"
 #include "host/search/Search.h"
 #include "host/search/TListaPesquisa.h"
 #include "host/search/TTecladoTela.h"
@@ -12,6 +13,7 @@
 #include "platform/Painting.h"
 #include "platform/Variants.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -54,6 +56,7 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
     , m_hostFilter(list->OnFilterRecord)
 {
     setWindowTitle(tr("Pesquisa"));
+    installSearchAccessibility();
 
     m_rows = new TListaPesquisa(this);
     m_rows->setObjectName(QStringLiteral("lstPesquisa"));
@@ -123,9 +126,14 @@ void TfrmPesquisa::setSearchText(const QString &text)
     const QString limited = text.left(MaxSearchLength);
     if (limited == m_search)
         return;
+    const QString old = m_search;
     m_search = limited;
     applyFilter();
     update(searchFieldRect());
+    // The search field is the window's first accessible child.
+    QAccessibleTextUpdateEvent changed(this, 0, old, m_search);
+    changed.setChild(0);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TfrmPesquisa::typeCharacter(QChar c)
@@ -193,6 +201,14 @@ void TfrmPesquisa::setSubject(const QString &subject)
     m_subject = subject;
     setWindowTitle(title);
     update(searchFieldRect());
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    renamed.setChild(0);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+QString TfrmPesquisa::searchLabel() const
+{
+    return m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
 }
 
 bool TfrmPesquisa::choose()
@@ -249,7 +265,7 @@ void TfrmPesquisa::paintContent(QPainter &p)
     // The label names what is searched ("Pesquisar Observação:"), never taking more
     // than half the field from the typed text.
     const QFont labelFont = platform::arial(16, true);
-    const QString what = m_subject.isEmpty() ? tr("Pesquisar") : tr("Pesquisar %1").arg(m_subject);
+    const QString what = searchLabel();
     const QString label = QFontMetrics(labelFont).elidedText(what, Qt::ElideRight, field.width() / 2) + u':';
     p.setFont(labelFont);
     const QRect labelRect = field.adjusted(12, 0, 0, 0);

@@ -56,6 +56,10 @@ public:
     // Observação". Empty says only "Pesquisar".
     void setSubject(const QString &subject);
     QString subject() const { return m_subject; }
+    // The search field's label as painted, without its colon: "Pesquisar Observação".
+    QString searchLabel() const;
+    // Where the window paints the search field.
+    QRect searchFieldRect() const;
 
     // Makes the highlighted record the list's current one and closes accepted;
     // false when there is no row.
@@ -71,7 +75,6 @@ private:
     void removeLast();
     void applyFilter();
     void loadRows();
-    QRect searchFieldRect() const;
 
     TClientDataSet *m_list;
     int m_descriptionField;

@@ -5,12 +5,12 @@
 
 #include "host/controls/TBlendedButton.h"
 #include "host/controls/TTouchDialog.h"
+#include "host/services/MessageText.h"
 #include "platform/Application.h"
 #include "platform/Painting.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 
 namespace host {
@@ -29,21 +29,22 @@ struct KindMark
     QColor disc;
     QColor sign;
     QString text;
+    const char *name; // what assistive technology says of the kind
 };
 
 KindMark markOf(TTipoMsg kind)
 {
     switch (kind) {
     case tmPergunta:
-        return {QColor(0, 94, 160), Qt::white, QStringLiteral("?")};
+        return {QColor(0, 94, 160), Qt::white, QStringLiteral("?"), QT_TRANSLATE_NOOP("host::Mensagem", "Pergunta")};
     case tmAviso:
-        return {QColor(240, 170, 0), Qt::black, QStringLiteral("!")};
+        return {QColor(240, 170, 0), Qt::black, QStringLiteral("!"), QT_TRANSLATE_NOOP("host::Mensagem", "Aviso")};
     case tmErro:
-        return {QColor(196, 32, 32), Qt::white, QStringLiteral("×")};
+        return {QColor(196, 32, 32), Qt::white, QStringLiteral("×"), QT_TRANSLATE_NOOP("host::Mensagem", "Erro")};
     case tmInformacao:
         break;
     }
-    return {QColor(0, 0, 128), Qt::white, QStringLiteral("i")};
+    return {QColor(0, 0, 128), Qt::white, QStringLiteral("i"), QT_TRANSLATE_NOOP("host::Mensagem", "Informação")};
 }
 
 // The default box: frameless, white with the dialogs' orange-brown frame, the kind's
@@ -57,10 +58,12 @@ public:
         , m_mark(markOf(kind))
     {
         setWindowTitle(QCoreApplication::translate("host::Mensagem", "Mensagem"));
+        // The coloured sign is painted; its meaning goes to assistive technology.
+        setAccessibleDescription(QCoreApplication::translate("host::Mensagem", m_mark.name));
 
-        auto *label = new QLabel(this);
+        auto *label = new MessageText(this);
         label->setObjectName(QStringLiteral("lblMensagem"));
-        label->setText(text);
+        label->setMessage(text);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
