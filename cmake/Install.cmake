@@ -10,6 +10,7 @@
 include(CMakePackageConfigHelpers)
 
 set(OBS_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/observacao)
+set(OBS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/observacao)
 
 set(OBS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Observacao)
 # The plug-in's RPATH ($ORIGIN/..) finds libobshost one folder up.
@@ -23,7 +24,8 @@ install(TARGETS observacao EXPORT ObservacaoTargets
 # What a host includes, and the headers those include in turn.
 foreach(header IN ITEMS
     module/ObservacaoMod.h
-    host/data/TClientDataSet.h host/services/Mensagem.h host/services/Trad.h host/search/Search.h
+    host/data/TClientDataSet.h host/services/Mensagem.h host/services/Trad.h host/services/Translations.h
+    host/search/Search.h
     platform/Export.h platform/Exception.h)
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/observacao/${dir})
@@ -31,7 +33,8 @@ endforeach()
 
 install(EXPORT ObservacaoTargets NAMESPACE Observacao:: DESTINATION ${OBS_CMAKE_DIR})
 configure_package_config_file(cmake/ObservacaoConfig.cmake.in
-  ${CMAKE_BINARY_DIR}/cmake/ObservacaoConfig.cmake INSTALL_DESTINATION ${OBS_CMAKE_DIR})
+  ${CMAKE_BINARY_DIR}/cmake/ObservacaoConfig.cmake INSTALL_DESTINATION ${OBS_CMAKE_DIR}
+  PATH_VARS OBS_DATA_DIR)
 # Within a major version the library's interface only grows.
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/cmake/ObservacaoConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)

@@ -8,12 +8,21 @@
 # sanitizer runtime loaded first (an ordinary host cannot load them) and, built without
 # optimisation, carry out-of-line copies of Qt's inline functions.
 if(NOT OBS_SANITIZE)
-  # A host of one's own built against the installed tree alone (tests/consumer).
-  add_test(NAME kit.consumer_installed
-    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}/consumer
-            -DTREE_DIR=${CMAKE_SOURCE_DIR} -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/consumer
-            -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
-  set_tests_properties(kit.consumer_installed PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
+  # A host of one's own built against the installed tree alone (tests/consumer): the tree
+  # installed with prefix /usr into a scratch root with a merged /usr, then the host built
+  # through the CMake package, and through pkg-config with g++ and with clang, and run.
+  set(kit_run ${CMAKE_COMMAND} -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/consumer -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+      -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}/consumer -DTREE_DIR=${CMAKE_SOURCE_DIR})
+  add_test(NAME kit.install_usr
+    COMMAND ${kit_run} -DMODE=install -DBUILD_DIR=${CMAKE_BINARY_DIR} -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
+  set_tests_properties(kit.install_usr PROPERTIES TIMEOUT 120 FIXTURES_SETUP kit_usr)
+  add_test(NAME kit.consumer_installed COMMAND ${kit_run} -DMODE=cmake -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
+  add_test(NAME kit.consumer_pkgconfig_gxx
+    COMMAND ${kit_run} -DMODE=pkgconfig -DCOMPILER=g++ -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
+  add_test(NAME kit.consumer_pkgconfig_clang
+    COMMAND ${kit_run} -DMODE=pkgconfig -DCOMPILER=clang++ -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
+  set_tests_properties(kit.consumer_installed kit.consumer_pkgconfig_gxx kit.consumer_pkgconfig_clang
+    PROPERTIES TIMEOUT 300 FIXTURES_REQUIRED kit_usr)
 
   # libobshost exports its own namespaces and nothing else (no Qt template instances).
   add_test(NAME kit.hostservices_exports

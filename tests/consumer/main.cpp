@@ -10,10 +10,12 @@
 #include "host/search/Search.h"
 #include "host/services/Mensagem.h"
 #include "host/services/Trad.h"
+#include "host/services/Translations.h"
 #include "module/ObservacaoMod.h"
 #include "platform/Exception.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibrary>
 #include <QTimer>
@@ -81,6 +83,13 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Initialize();
+
+    // The data folder the package names, and the translations found from wherever the
+    // library was loaded (the program lies outside the package's tree).
+    check(QFileInfo::exists(QStringLiteral(OBS_DATA_DIR "/translations/observacao_es.qm")),
+          "the package's data folder holds the translations");
+    check(host::InstallTranslations(QStringLiteral("es")), "the bundled Spanish translation installs");
+    check(QCoreApplication::translate("host::Mensagem", "OK") == QLatin1String("Aceptar"), "and translates");
 
     host::TClientDataSet list;
     list.AddFieldDef({QStringLiteral("CDOCORR"), host::FieldType::String, 2});
