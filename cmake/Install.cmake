@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 
 # The installed tree: what a host engineer builds against and ships.
-#   include/observacao/   the public headers, under the source tree's own paths
+#   include/observacao/   the public headers, side by side (#include <observacao/X.h>)
 #   lib/                  libobshost (versioned)
 #   lib/observacao/       the plug-in, in a folder of its own: it is loaded, never linked
 #   lib/cmake/Observacao  the CMake package: Observacao::HostServices, Observacao::Module
@@ -21,15 +21,32 @@ install(TARGETS obshost EXPORT ObservacaoTargets
 install(TARGETS observacao EXPORT ObservacaoTargets
   LIBRARY DESTINATION ${OBS_MODULE_DIR})
 
-# What a host includes, and the headers those include in turn.
-foreach(header IN ITEMS
-    module/ObservacaoMod.h
-    host/data/TClientDataSet.h host/services/Mensagem.h host/services/Trad.h host/services/Translations.h
-    host/search/Search.h
-    platform/Export.h platform/Exception.h)
-  get_filename_component(dir ${header} DIRECTORY)
-  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/observacao/${dir})
+# What a host includes, and the headers those include in turn: installed side by side in
+# include/observacao/, their includes of each other rewritten (cmake/PublicHeaders.cmake).
+set(OBS_PUBLIC_HEADERS
+  module/ObservacaoMod.h
+  host/data/TClientDataSet.h
+  host/search/Search.h
+  host/services/Mensagem.h
+  host/services/Trad.h
+  host/services/Translations.h
+  platform/Exception.h
+  platform/Export.h)
+set(OBS_PUBLIC_INCLUDE_DIR ${CMAKE_BINARY_DIR}/include)
+set(public_sources)
+set(public_outputs)
+foreach(header IN LISTS OBS_PUBLIC_HEADERS)
+  get_filename_component(name ${header} NAME)
+  list(APPEND public_sources ${PROJECT_SOURCE_DIR}/${header})
+  list(APPEND public_outputs ${OBS_PUBLIC_INCLUDE_DIR}/observacao/${name})
 endforeach()
+add_custom_command(OUTPUT ${public_outputs}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DOUTPUT_DIR=${OBS_PUBLIC_INCLUDE_DIR}
+          "-DHEADERS=${OBS_PUBLIC_HEADERS}" -P ${CMAKE_CURRENT_LIST_DIR}/PublicHeaders.cmake
+  DEPENDS ${public_sources} ${CMAKE_CURRENT_LIST_DIR}/PublicHeaders.cmake
+  COMMENT "Public headers as installed" VERBATIM)
+add_custom_target(obspublicheaders ALL DEPENDS ${public_outputs})
+install(FILES ${public_outputs} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/observacao)
 
 install(EXPORT ObservacaoTargets NAMESPACE Observacao:: DESTINATION ${OBS_CMAKE_DIR})
 configure_package_config_file(cmake/ObservacaoConfig.cmake.in

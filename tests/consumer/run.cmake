@@ -43,9 +43,10 @@ if(MODE STREQUAL "cmake")
   endif()
   run(${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${build} -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
       -DCMAKE_PREFIX_PATH=${prefix} ${launcher})
-  # Nothing of the source tree may be on the consumer's include path.
+  # Nothing of the source tree may be on the consumer's include path (but its own).
   file(STRINGS ${build}/build.ninja includes REGEX "^ *INCLUDES")
   string(REPLACE "${prefix}/" "" outside "${includes}")
+  string(REPLACE "${SOURCE_DIR}/" "" outside "${outside}")
   string(FIND "${outside}" "${TREE_DIR}" leaked)
   if(includes STREQUAL "" OR NOT leaked EQUAL -1)
     message(FATAL_ERROR "the consumer's include path is not the installed tree's: ${includes}")
