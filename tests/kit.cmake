@@ -50,3 +50,11 @@ add_test(NAME kit.demo_bad_option_without_display
   COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
           $<TARGET_FILE:observacao-host> --no-such-option)
 set_tests_properties(kit.demo_bad_option_without_display PROPERTIES WILL_FAIL ON)
+
+# The Debian package: built from this tree, checked by lintian (an error fails), installed
+# with apt, its demo host and a consumer host run against /usr, then purged
+# (tools/deb-check.sh). It installs into the system, so it runs alone, and only as root.
+if(NOT OBS_SANITIZE)
+  add_test(NAME kit.deb_check COMMAND bash ${PROJECT_SOURCE_DIR}/tools/deb-check.sh ${CMAKE_BINARY_DIR})
+  set_tests_properties(kit.deb_check PROPERTIES TIMEOUT 900 RUN_SERIAL ON LABELS package)
+endif()

@@ -53,6 +53,7 @@ if(MODE STREQUAL "cmake")
   endif()
   run(${CMAKE_COMMAND} --build ${build})
   run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${build}/consumer)
+  run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${build}/consumer_driver)
   return()
 endif()
 
