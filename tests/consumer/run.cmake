@@ -19,6 +19,18 @@ function(run)
   endif()
 endfunction()
 
+# A host built from the installed headers reaches the library's public interface only:
+# every symbol of libobshost it needs is versioned OBSHOST_1.0, none OBSHOST_PRIVATE_1.0.
+function(check_public_only program)
+  execute_process(COMMAND nm -D --undefined-only ${program} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+  string(REGEX MATCHALL "[^ \n]+@OBSHOST[A-Z_]*[0-9.]+" used "${out}")
+  set(private ${used})
+  list(FILTER private EXCLUDE REGEX "@OBSHOST_1\\.0$")
+  if(NOT rc EQUAL 0 OR used STREQUAL "" OR private)
+    message(FATAL_ERROR "${program} needs of libobshost: ${used}; beyond OBSHOST_1.0: ${private}")
+  endif()
+endfunction()
+
 set(root ${WORK_DIR}/root)
 set(prefix ${root}/usr)
 
@@ -52,6 +64,8 @@ if(MODE STREQUAL "cmake")
     message(FATAL_ERROR "the consumer's include path is not the installed tree's: ${includes}")
   endif()
   run(${CMAKE_COMMAND} --build ${build})
+  check_public_only(${build}/consumer)
+  check_public_only(${build}/consumer_driver)
   run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${build}/consumer)
   run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${build}/consumer_driver)
   return()
@@ -95,5 +109,6 @@ set(program ${WORK_DIR}/consumer-${name})
 # As the README tells a host to build: the compiler, the host's own flags, pkg-config's.
 run(${CXX} -std=c++17 -O2 -I${SOURCE_DIR}/own -o ${program} ${SOURCE_DIR}/main.cpp ${cflags}
     "-DOBS_MODULE_PATH=\"${module}\"" "-DOBS_DATA_DIR=\"${datadir}\"" ${libs})
+check_public_only(${program})
 # On merged /usr the loader reaches libobshost as /lib/<arch>/libobshost.so.1.
 run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LD_LIBRARY_PATH=${root}/${LIBDIR} ${program})
