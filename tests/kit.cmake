@@ -64,3 +64,15 @@ if(NOT OBS_SANITIZE)
   add_test(NAME kit.deb_check COMMAND bash ${PROJECT_SOURCE_DIR}/tools/deb-check.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(kit.deb_check PROPERTIES TIMEOUT 900 RUN_SERIAL ON LABELS package)
 endif()
+
+# libobshost's interface against the baseline in the repository: a change to the size or
+# layout of a public type, or to a function hosts call, fails until tools/abi-baseline.sh
+# records it. Read from the debug information, so not in a build without it.
+if(NOT OBS_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(RelWithDebInfo|Debug)$")
+  # For tools/abi-baseline.sh: which file the library is.
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/abi/library CONTENT "$<TARGET_FILE:obshost>")
+  add_test(NAME abi.libobshost
+    COMMAND ${CMAKE_COMMAND} -DBASELINE=${PROJECT_SOURCE_DIR}/abi/libobshost.abi -DLIBRARY=$<TARGET_FILE:obshost>
+            -DSUPPRESSIONS=${CMAKE_CURRENT_SOURCE_DIR}/abi/private.abignore -P ${CMAKE_CURRENT_SOURCE_DIR}/abi/check.cmake)
+  set_tests_properties(abi.libobshost PROPERTIES TIMEOUT 600)
+endif()
