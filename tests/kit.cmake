@@ -15,7 +15,7 @@ if(NOT OBS_SANITIZE)
       -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}/consumer -DTREE_DIR=${CMAKE_SOURCE_DIR})
   add_test(NAME kit.install_usr
     COMMAND ${kit_run} -DMODE=install -DBUILD_DIR=${CMAKE_BINARY_DIR} -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
-  set_tests_properties(kit.install_usr PROPERTIES TIMEOUT 120 FIXTURES_SETUP kit_usr)
+  set_tests_properties(kit.install_usr PROPERTIES TIMEOUT 120 FIXTURES_SETUP kit_usr RUN_SERIAL ON)
   add_test(NAME kit.consumer_installed COMMAND ${kit_run} -DMODE=cmake -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
   add_test(NAME kit.consumer_pkgconfig_gxx
     COMMAND ${kit_run} -DMODE=pkgconfig -DCOMPILER=g++ -P ${CMAKE_CURRENT_SOURCE_DIR}/consumer/run.cmake)
