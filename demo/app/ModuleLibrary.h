@@ -39,9 +39,9 @@ public:
 private:
     QLibrary m_library;
     QString m_error;
-    ObservacaoModFunc m_observacaoMod = nullptr;
-    InitializeFunc m_initialize = nullptr;
-    FinalizeFunc m_finalize = nullptr;
+    observacao::ObservacaoModFn m_observacaoMod = nullptr;
+    observacao::InitializeFn m_initialize = nullptr;
+    observacao::FinalizeFn m_finalize = nullptr;
 };
 
 } // namespace demo

@@ -23,6 +23,19 @@ using platform::EDatabaseError;
 
 namespace host {
 
+// What a table holds (TClientDataSet::d).
+struct TClientDataSet::Private
+{
+    QVector<FieldDef> m_defs;
+    std::vector<std::unique_ptr<TField>> m_fields;
+    QVector<QVariantList> m_records;
+    QVector<int> m_visible; // indexes into m_records
+    int m_current = -1; // index into m_visible
+    bool m_active = false;
+    bool m_filtered = false;
+    qint64 m_fileSizeLimit = 0;
+};
+
 // ---- TField ----
 
 TField::TField(TClientDataSet *table, int index)
@@ -32,12 +45,12 @@ TField::TField(TClientDataSet *table, int index)
 
 QString TField::FieldName() const
 {
-    return m_table->m_defs.at(m_index).name;
+    return m_table->d->m_defs.at(m_index).name;
 }
 
 FieldType TField::DataType() const
 {
-    return m_table->m_defs.at(m_index).type;
+    return m_table->d->m_defs.at(m_index).type;
 }
 
 QVariant TField::Value() const
@@ -78,37 +91,75 @@ int TField::AsInteger() const
 
 // ---- TClientDataSet ----
 
-TClientDataSet::TClientDataSet() = default;
+TClientDataSet::TClientDataSet()
+    : d(std::make_unique<Private>())
+{ }
+
 TClientDataSet::~TClientDataSet() = default;
+
+QVector<FieldDef> TClientDataSet::FieldDefs() const
+{
+    return d->m_defs;
+}
+
+bool TClientDataSet::Active() const
+{
+    return d->m_active;
+}
+
+int TClientDataSet::FieldCount() const
+{
+    return int(d->m_defs.size());
+}
+
+const QVector<QVariantList> &TClientDataSet::AllRecords() const
+{
+    return d->m_records;
+}
+
+bool TClientDataSet::Filtered() const
+{
+    return d->m_filtered;
+}
+
+void TClientDataSet::SetFileSizeLimit(qint64 bytes)
+{
+    d->m_fileSizeLimit = bytes > 0 ? bytes : 0;
+}
+
+qint64 TClientDataSet::FileSizeLimit() const
+{
+    return d->m_fileSizeLimit > 0 ? d->m_fileSizeLimit : MaxFileSize();
+}
 
 void TClientDataSet::AddFieldDef(const FieldDef &def)
 {
-    if (m_active)
+    if (d->m_active)
         throw EDatabaseError(QStringLiteral("Não é possível definir campos numa tabela aberta."));
     if (def.name.isEmpty())
         throw EDatabaseError(QStringLiteral("Campo sem nome."));
-    for (const FieldDef &d : std::as_const(m_defs))
+    for (const FieldDef &d : std::as_const(d->m_defs))
         if (d.name.compare(def.name, Qt::CaseInsensitive) == 0)
             throw EDatabaseError(QStringLiteral("Campo '%1' definido duas vezes.").arg(def.name));
-    m_defs.append(def);
-    m_fields.push_back(std::make_unique<TField>(this, int(m_defs.size()) - 1));
+    d->m_defs.append(def);
+    d->m_fields.push_back(std::make_unique<TField>(this, int(d->m_defs.size()) - 1));
 }
 
 void TClientDataSet::CreateDataSet()
 {
-    m_records.clear();
-    m_active = true;
+    d->m_records.clear();
+    d->m_active = true;
     rebuildVisible();
 }
 
 void TClientDataSet::Close()
 {
-    m_active = false;
+    d->m_active = false;
 }
 
 void TClientDataSet::SetActive(bool active)
 {
-    if (active == m_active)
+    if (active == d->m_active)
         return;
     if (active)
         CreateDataSet();
@@ -118,7 +169,7 @@ void TClientDataSet::SetActive(bool active)
 
 void TClientDataSet::checkActive() const
 {
-    if (!m_active)
+    if (!d->m_active)
         throw EDatabaseError(QStringLiteral("Operação não permitida numa tabela fechada."));
 }
 
@@ -126,14 +177,14 @@ TField *TClientDataSet::GetField(int index)
 {
     if (index < 0 || index >= FieldCount())
         throw EDatabaseError(QStringLiteral("Índice de campo fora dos limites: %1.").arg(index));
-    return m_fields[size_t(index)].get();
+    return d->m_fields[size_t(index)].get();
 }
 
 TField *TClientDataSet::FindField(const QString &name)
 {
     for (int i = 0; i < FieldCount(); ++i)
-        if (m_defs.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
-            return m_fields[size_t(i)].get();
+        if (d->m_defs.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return d->m_fields[size_t(i)].get();
     return nullptr;
 }
 
@@ -151,16 +202,16 @@ void TClientDataSet::AppendRecord(const QVariantList &values)
         throw EDatabaseError(
             QStringLiteral("Registro com %1 valores numa tabela de %2 campos.").arg(values.size()).arg(FieldCount()));
     // Converted whole before the table is touched: a refused value appends nothing.
-    const int number = int(m_records.size()) + 1;
+    const int number = int(d->m_records.size()) + 1;
     QVariantList record;
     record.reserve(FieldCount());
     for (int i = 0; i < FieldCount(); ++i)
-        record.append(FieldValue::convert(m_defs.at(i), i < values.size() ? values.at(i) : QVariant(), number));
-    m_records.append(record);
-    const int raw = int(m_records.size()) - 1;
-    if (!m_filtered || !OnFilterRecord || OnFilterRecord(*this, record)) {
-        m_visible.append(raw);
-        m_current = int(m_visible.size()) - 1;
+        record.append(FieldValue::convert(d->m_defs.at(i), i < values.size() ? values.at(i) : QVariant(), number));
+    d->m_records.append(record);
+    const int raw = int(d->m_records.size()) - 1;
+    if (!d->m_filtered || !OnFilterRecord || OnFilterRecord(*this, record)) {
+        d->m_visible.append(raw);
+        d->m_current = int(d->m_visible.size()) - 1;
     }
 }
 
@@ -196,63 +247,63 @@ void TClientDataSet::LoadFromRecords(const QVector<FieldDef> &defs, const QVecto
 int TClientDataSet::RecordCount() const
 {
     checkActive();
-    return int(m_visible.size());
+    return int(d->m_visible.size());
 }
 
 int TClientDataSet::RecNo() const
 {
-    return m_visible.isEmpty() ? -1 : m_current;
+    return d->m_visible.isEmpty() ? -1 : d->m_current;
 }
 
 void TClientDataSet::SetRecNo(int position)
 {
     checkActive();
-    if (position < 0 || position >= m_visible.size())
+    if (position < 0 || position >= d->m_visible.size())
         throw EDatabaseError(QStringLiteral("Registro %1 fora dos limites.").arg(position));
-    m_current = position;
+    d->m_current = position;
 }
 
 void TClientDataSet::First()
 {
     checkActive();
-    m_current = 0;
+    d->m_current = 0;
 }
 
 void TClientDataSet::Next()
 {
     checkActive();
-    if (m_current < m_visible.size())
-        ++m_current;
+    if (d->m_current < d->m_visible.size())
+        ++d->m_current;
 }
 
 bool TClientDataSet::Eof() const
 {
-    return m_visible.isEmpty() || m_current >= m_visible.size();
+    return d->m_visible.isEmpty() || d->m_current >= d->m_visible.size();
 }
 
 QVariantList TClientDataSet::CurrentRecord() const
 {
-    if (!m_active || m_current < 0 || m_current >= m_visible.size())
+    if (!d->m_active || d->m_current < 0 || d->m_current >= d->m_visible.size())
         return {};
-    return m_records.at(m_visible.at(m_current));
+    return d->m_records.at(d->m_visible.at(d->m_current));
 }
 
 const QVariant &TClientDataSet::cell(int field) const
 {
     checkActive();
-    if (m_visible.isEmpty() || m_current < 0 || m_current >= m_visible.size()) {
+    if (d->m_visible.isEmpty() || d->m_current < 0 || d->m_current >= d->m_visible.size()) {
         static const QVariant null = platform::varNull();
         return null;
     }
-    return m_records.at(m_visible.at(m_current)).at(field);
+    return d->m_records.at(d->m_visible.at(d->m_current)).at(field);
 }
 
 QVariant &TClientDataSet::cell(int field)
 {
     checkActive();
-    if (m_visible.isEmpty() || m_current < 0 || m_current >= m_visible.size())
+    if (d->m_visible.isEmpty() || d->m_current < 0 || d->m_current >= d->m_visible.size())
         throw EDatabaseError(QStringLiteral("Não há registro corrente."));
-    return m_records[m_visible.at(m_current)][field];
+    return d->m_records[d->m_visible.at(d->m_current)][field];
 }
 
 bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int options)
@@ -263,16 +314,16 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
     const QString key = platform::varToStr(value);
     const bool partial = options & loPartialKey;
     // A numeric field holds numbers, which have no leading zeros to compare as text.
-    const packet::ValueKind kind = packet::kindOf(m_defs.at(field).type);
+    const packet::ValueKind kind = packet::kindOf(d->m_defs.at(field).type);
     if (!partial && (kind == packet::ValueKind::Integer || kind == packet::ValueKind::Decimal)) {
         QString problem;
-        const QVariant number = FieldValue::tryConvert(m_defs.at(field), value, &problem);
+        const QVariant number = FieldValue::tryConvert(d->m_defs.at(field), value, &problem);
         if (number.isValid() && !platform::varIsNull(number)) {
-            for (int pos = 0; pos < m_visible.size(); ++pos) {
-                const QVariant &v = m_records.at(m_visible.at(pos)).at(field);
+            for (int pos = 0; pos < d->m_visible.size(); ++pos) {
+                const QVariant &v = d->m_records.at(d->m_visible.at(pos)).at(field);
                 if (!platform::varIsNull(v) && v.toDouble() == number.toDouble()
                     && (kind == packet::ValueKind::Decimal || v.toLongLong() == number.toLongLong())) {
-                    m_current = pos;
+                    d->m_current = pos;
                     return true;
                 }
             }
@@ -280,8 +331,8 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
         }
     }
     const QMetaType textType = QMetaType::fromType<QString>();
-    for (int pos = 0; pos < m_visible.size(); ++pos) {
-        const QVariant &v = m_records.at(m_visible.at(pos)).at(field);
+    for (int pos = 0; pos < d->m_visible.size(); ++pos) {
+        const QVariant &v = d->m_records.at(d->m_visible.at(pos)).at(field);
         // Text, as codes are, is compared where it lies: a copy per record would cost
         // more than the comparison in a long list.
         const bool isText = v.metaType() == textType;
@@ -291,7 +342,7 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
         const QString &text = isText ? *static_cast<const QString *>(v.constData()) : converted;
         const bool match = partial ? text.startsWith(key, cs) : text.compare(key, cs) == 0;
         if (match) {
-            m_current = pos;
+            d->m_current = pos;
             return true;
         }
     }
@@ -300,9 +351,9 @@ bool TClientDataSet::Locate(const QString &fieldName, const QVariant &value, int
 
 void TClientDataSet::SetFiltered(bool on)
 {
-    if (on == m_filtered)
+    if (on == d->m_filtered)
         return;
-    m_filtered = on;
+    d->m_filtered = on;
     rebuildVisible();
 }
 
@@ -313,16 +364,17 @@ void TClientDataSet::Refilter()
 
 void TClientDataSet::rebuildVisible()
 {
-    const int rawCurrent = (m_current >= 0 && m_current < m_visible.size()) ? m_visible.at(m_current) : -1;
-    m_visible.clear();
-    m_visible.reserve(m_records.size());
-    const bool filtering = m_filtered && OnFilterRecord;
-    for (int i = 0; i < m_records.size(); ++i)
-        if (!filtering || OnFilterRecord(*this, m_records.at(i)))
-            m_visible.append(i);
+    const int rawCurrent
+        = (d->m_current >= 0 && d->m_current < d->m_visible.size()) ? d->m_visible.at(d->m_current) : -1;
+    d->m_visible.clear();
+    d->m_visible.reserve(d->m_records.size());
+    const bool filtering = d->m_filtered && OnFilterRecord;
+    for (int i = 0; i < d->m_records.size(); ++i)
+        if (!filtering || OnFilterRecord(*this, d->m_records.at(i)))
+            d->m_visible.append(i);
     // Keep the current record where it is still visible; otherwise the first.
-    const int kept = rawCurrent < 0 ? -1 : int(m_visible.indexOf(rawCurrent));
-    m_current = kept >= 0 ? kept : 0;
+    const int kept = rawCurrent < 0 ? -1 : int(d->m_visible.indexOf(rawCurrent));
+    d->m_current = kept >= 0 ? kept : 0;
 }
 
 namespace {
@@ -344,11 +396,11 @@ bool sameValue(const QVariant &a, const QVariant &b)
 
 bool TClientDataSet::sameContent(const TClientDataSet &other) const
 {
-    if (m_defs != other.m_defs || m_records.size() != other.m_records.size())
+    if (d->m_defs != other.d->m_defs || d->m_records.size() != other.d->m_records.size())
         return false;
-    for (qsizetype r = 0; r < m_records.size(); ++r) {
-        const QVariantList &a = m_records.at(r);
-        const QVariantList &b = other.m_records.at(r);
+    for (qsizetype r = 0; r < d->m_records.size(); ++r) {
+        const QVariantList &a = d->m_records.at(r);
+        const QVariantList &b = other.d->m_records.at(r);
         if (a.size() != b.size())
             return false;
         for (qsizetype i = 0; i < a.size(); ++i)
@@ -374,25 +426,25 @@ void TClientDataSet::load(QVector<FieldDef> defs, QVector<QVariantList> records)
     std::vector<std::unique_ptr<TField>> fields;
     fields.reserve(fieldCount);
     for (size_t i = 0; i < fieldCount; ++i)
-        fields.push_back(i < m_fields.size() ? nullptr : std::make_unique<TField>(this, int(i)));
+        fields.push_back(i < d->m_fields.size() ? nullptr : std::make_unique<TField>(this, int(i)));
     QVector<int> visible;
     visible.reserve(records.size());
 
-    for (size_t i = 0; i < fieldCount && i < m_fields.size(); ++i)
-        fields[i] = std::move(m_fields[i]);
-    m_fields.swap(fields);
-    m_defs.swap(defs);
-    m_records.swap(records);
-    m_visible.swap(visible);
-    m_current = -1;
-    m_active = true;
+    for (size_t i = 0; i < fieldCount && i < d->m_fields.size(); ++i)
+        fields[i] = std::move(d->m_fields[i]);
+    d->m_fields.swap(fields);
+    d->m_defs.swap(defs);
+    d->m_records.swap(records);
+    d->m_visible.swap(visible);
+    d->m_current = -1;
+    d->m_active = true;
     rebuildVisible(); // the first (visible) record becomes current
 }
 
 QByteArray TClientDataSet::SaveToBytes() const
 {
     checkActive();
-    return DataPacket::write(m_defs, m_records);
+    return DataPacket::write(d->m_defs, d->m_records);
 }
 
 namespace {
@@ -432,7 +484,7 @@ void TClientDataSet::LoadFromFile(const QString &fileName)
 void TClientDataSet::SaveToFile(const QString &fileName) const
 {
     checkActive();
-    const QByteArray bytes = DataPacket::write(m_defs, m_records, fileName);
+    const QByteArray bytes = DataPacket::write(d->m_defs, d->m_records, fileName);
     // Written aside and renamed into place: a failure leaves any previous file as it was.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

@@ -98,16 +98,16 @@ public:
 
     // Structure. Fields can be defined while the table is inactive.
     void AddFieldDef(const FieldDef &def);
-    QVector<FieldDef> FieldDefs() const { return m_defs; }
+    QVector<FieldDef> FieldDefs() const;
     // Opens the table with the defined fields and no records.
     void CreateDataSet();
     void Close();
-    bool Active() const { return m_active; }
+    bool Active() const;
     // Opens the table; no change when it is open already.
     void SetActive(bool active);
     void Open() { SetActive(true); }
 
-    int FieldCount() const { return int(m_defs.size()); }
+    int FieldCount() const;
     TField *GetField(int index);
     TField *Fields(int index) { return GetField(index); }
     // Raises EDatabaseError naming the field when there is none.
@@ -136,7 +136,7 @@ public:
     // The current record's values, or an empty list when there is none.
     QVariantList CurrentRecord() const;
     // All records, visible or not, in table order.
-    const QVector<QVariantList> &AllRecords() const { return m_records; }
+    const QVector<QVariantList> &AllRecords() const;
 
     // Makes the first visible record whose field equals the whole value (or starts with
     // it, with loPartialKey) current and answers true; false when there is none. In a
@@ -145,7 +145,7 @@ public:
 
     // Filtering.
     FilterRecordEvent OnFilterRecord;
-    bool Filtered() const { return m_filtered; }
+    bool Filtered() const;
     void SetFiltered(bool on);
     // Re-applies OnFilterRecord after it changed; the current record stays where it is
     // still visible, otherwise the first becomes current.
@@ -159,8 +159,8 @@ public:
     static constexpr qint64 DefaultMaxFileSize = qint64(256) * 1024 * 1024;
     static void SetMaxFileSize(qint64 bytes);
     static qint64 MaxFileSize();
-    void SetFileSizeLimit(qint64 bytes) { m_fileSizeLimit = bytes > 0 ? bytes : 0; }
-    qint64 FileSizeLimit() const { return m_fileSizeLimit > 0 ? m_fileSizeLimit : MaxFileSize(); }
+    void SetFileSizeLimit(qint64 bytes);
+    qint64 FileSizeLimit() const;
     void LoadFromFile(const QString &fileName);
     void SaveToFile(const QString &fileName) const;
     void LoadFromBytes(const QByteArray &bytes, const QString &sourceName = QString());
@@ -177,14 +177,10 @@ private:
     QVariant &cell(int field);
     const QVariant &cell(int field) const;
 
-    QVector<FieldDef> m_defs;
-    std::vector<std::unique_ptr<TField>> m_fields;
-    QVector<QVariantList> m_records;
-    QVector<int> m_visible; // indexes into m_records
-    int m_current = -1; // index into m_visible
-    bool m_active = false;
-    bool m_filtered = false;
-    qint64 m_fileSizeLimit = 0;
+    // Everything the table holds, behind one pointer: hosts keep tables on their stack, so
+    // the class's size and layout are part of the library's interface and must not change.
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace host

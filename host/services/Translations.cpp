@@ -18,16 +18,23 @@ namespace host {
 
 namespace {
 
-constexpr const char *kRelativeDir = "/../share/observacao/translations";
+// The data folder as installed, relative to the library's and to the program's folder.
+constexpr const char *kFromLibDir = "/" OBS_LIB_TO_DATADIR "/observacao/translations";
+constexpr const char *kFromBinDir = "/" OBS_BIN_TO_DATADIR "/observacao/translations";
 
 QStringList searchDirs()
 {
     QStringList dirs;
-    // The library's own directory first: a host may live elsewhere than the package.
+    // The library's own folder first: a host may live anywhere. The loader may have
+    // reached it through a link (merged /usr maps /lib/<arch>/libobshost.so.1 while the
+    // data is in /usr/share), so the folder is the one the file really lies in.
     Dl_info info {};
-    if (dladdr(reinterpret_cast<const void *>(&InstallTranslations), &info) && info.dli_fname)
-        dirs << QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath() + QLatin1String(kRelativeDir);
-    dirs << QCoreApplication::applicationDirPath() + QLatin1String(kRelativeDir);
+    if (dladdr(reinterpret_cast<const void *>(&InstallTranslations), &info) && info.dli_fname) {
+        const QString library = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalFilePath();
+        if (!library.isEmpty())
+            dirs << QFileInfo(library).absolutePath() + QLatin1String(kFromLibDir);
+    }
+    dirs << QCoreApplication::applicationDirPath() + QLatin1String(kFromBinDir);
     dirs.removeDuplicates();
     return dirs;
 }

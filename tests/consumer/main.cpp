@@ -6,14 +6,21 @@
 // Exit status 0 when everything held.
 
 // Every public header, compiled here as C++17.
-#include "host/data/TClientDataSet.h"
-#include "host/search/Search.h"
+#include <observacao/Exception.h>
+#include <observacao/Export.h>
+#include <observacao/Mensagem.h>
+#include <observacao/ObservacaoMod.h>
+#include <observacao/Search.h>
+#include <observacao/TClientDataSet.h>
+#include <observacao/Trad.h>
+#include <observacao/Translations.h>
+
+// The host's own headers of the same names as folders of the kit's tree, found first.
 #include "host/services/Mensagem.h"
-#include "host/services/Trad.h"
-#include "module/ObservacaoMod.h"
-#include "platform/Exception.h"
+#include "platform/Export.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibrary>
 #include <QTimer>
@@ -24,12 +31,21 @@
 #include <dlfcn.h>
 #include <vector>
 
-// A host's own functions of the entry points' names must not clash with the header.
+// A host's own functions of the entry points' names must not clash with the header,
+// nor its own types with any name of the kit's (which are all in its namespaces).
 void Initialize() { }
 int Finalize(int x)
 {
     return x;
 }
+struct PackageUnitEntry
+{ };
+struct PackageInfoTable
+{ };
+using ObservacaoModFunc = int;
+using InitializeFunc = int;
+using FinalizeFunc = int;
+using GetPackageInfoTableFunc = int;
 
 namespace {
 
@@ -81,6 +97,14 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Initialize();
+    check(hostMessages() == 1 && hostPlatformName()[0] == 't', "the host's own headers beside the kit's");
+
+    // The data folder the package names, and the translations found from wherever the
+    // library was loaded (the program lies outside the package's tree).
+    check(QFileInfo::exists(QStringLiteral(OBS_DATA_DIR "/translations/observacao_es.qm")),
+          "the package's data folder holds the translations");
+    check(host::InstallTranslations(QStringLiteral("es")), "the bundled Spanish translation installs");
+    check(QCoreApplication::translate("host::Mensagem", "OK") == QLatin1String("Aceptar"), "and translates");
 
     host::TClientDataSet list;
     list.AddFieldDef({QStringLiteral("CDOCORR"), host::FieldType::String, 2});

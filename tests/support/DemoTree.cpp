@@ -33,8 +33,8 @@ void ensureDemoTreeInstalled()
     // Built and installed paths; the plug-in is installed in a folder of its own.
     const std::pair<const char *, const char *> files[]
         = {{"/bin/observacao-host", "/bin/observacao-host"},
-           {"/lib/libobservacao.so", "/lib/observacao/libobservacao.so"},
-           {"/lib/libobshost.so", "/lib/libobshost.so"},
+           {"/" OBS_LIBDIR "/libobservacao.so", "/" OBS_LIBDIR "/observacao/libobservacao.so"},
+           {"/" OBS_LIBDIR "/libobshost.so", "/" OBS_LIBDIR "/libobshost.so"},
            {"/share/observacao/translations/observacao_es.qm", "/share/observacao/translations/observacao_es.qm"}};
     for (const auto &[builtFile, installedFile] : files) {
         const QFileInfo built(build + QLatin1StringView(builtFile));
