@@ -63,8 +63,8 @@ QVariant TField::Value() const
 void TField::SetValue(const QVariant &value)
 {
     QVariant &cell = m_table->cell(m_index);
-    const int record = int(m_table->m_visible.at(m_table->m_current)) + 1;
-    cell = FieldValue::convert(m_table->m_defs.at(m_index), value, record);
+    const int record = int(m_table->d->m_visible.at(m_table->d->m_current)) + 1;
+    cell = FieldValue::convert(m_table->d->m_defs.at(m_index), value, record);
 }
 
 bool TField::IsNull() const
