@@ -33,27 +33,9 @@ python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is not importable by $python (install python3-pyatspi)"
 [ -x "$tree/bin/observacao-host" ] || fail "no installed host at $tree/bin/observacao-host"
 
-# A free display from :50 up; Xvfb writes the number to the descriptor once it listens.
-for n in $(seq 50 99); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  rm -f "$work/displayfd"
-  Xvfb ":$n" -noreset -nolisten tcp -screen 0 1280x1024x24 -displayfd 3 3>"$work/displayfd" \
-    >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [ -s "$work/displayfd" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -s "$work/displayfd" ]; then
-    export DISPLAY=":$n"
-    break
-  fi
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || fail "Xvfb could not start: $(tail -3 "$work/xvfb.log" 2>/dev/null)"
+# shellcheck source=../support/xvfb.sh
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work" || fail "Xvfb could not start: $(tail -3 "$work/xvfb.log" 2>/dev/null)"
 
 unset QT_QPA_PLATFORM QT_IM_MODULE XMODIFIERS AT_SPI_BUS_ADDRESS
 export LANG=C.UTF-8 LC_ALL=C.UTF-8

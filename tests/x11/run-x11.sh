@@ -44,27 +44,9 @@ for tool in Xvfb xdotool setxkbmap xprop xwininfo ${manager[@]:0:1}; do
 done
 [ -x "$host" ] || { echo "FAIL: no installed host at $host"; exit 1; }
 
-# A free display from :50 up; Xvfb writes the number to the descriptor once it listens.
-for n in $(seq 50 99); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  rm -f "$work/displayfd"
-  Xvfb ":$n" -noreset -nolisten tcp -screen 0 1280x1024x24 -displayfd 3 3>"$work/displayfd" \
-    >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [ -s "$work/displayfd" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -s "$work/displayfd" ]; then
-    export DISPLAY=":$n"
-    break
-  fi
-  kill "$xvfb_pid" 2>/dev/null
-  wait "$xvfb_pid" 2>/dev/null
-  xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || skip "Xvfb could not start: $(cat "$work/xvfb.log" 2>/dev/null | tail -3)"
+# shellcheck source=../support/xvfb.sh
+source "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work" || skip "Xvfb could not start: $(cat "$work/xvfb.log" 2>/dev/null | tail -3)"
 
 desktops=1
 if [ ${#manager[@]} -gt 0 ]; then
