@@ -3,7 +3,7 @@
 
 #include "dialog/TfrmObservacaoMod.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "dialog/ResultArray.h"
 #include "dialog/WindowDescription.h"
 #include "dialog/resources/Resources.h"
@@ -59,9 +59,10 @@ bool isAccepted(unsigned char c)
 
 } // namespace
 
-TfrmObservacaoMod::TfrmObservacaoMod(QWidget *owner)
+TfrmObservacaoMod::TfrmObservacaoMod(CallState &call, QWidget *owner)
     : platform::TForm(owner)
     , cdsParametrosLum(std::make_unique<host::TClientDataSet>())
+    , m_call(call)
 {
     setObjectName(QStringLiteral("frmObservacaoMod"));
     SetCaption(QString::fromUtf8(kWindowCaption));
@@ -190,8 +191,8 @@ void TfrmObservacaoMod::buildControls()
 
 void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString &caption)
 {
-    stCaption = caption;
-    ClientDataSet = list;
+    m_call.stCaption = caption;
+    m_call.ClientDataSet = list;
 
     // A station's file may come from a system that ignores case.
     const QString dir = QFileInfo(platform::Application::exeName()).absolutePath();
@@ -222,7 +223,7 @@ void TfrmObservacaoMod::FormActivate(QObject *)
 
 void TfrmObservacaoMod::FormClose(QObject *)
 {
-    boCriado = false;
+    m_call.boCriado = false;
 }
 
 // ---- code entry ----
@@ -308,14 +309,14 @@ void TfrmObservacaoMod::mostraMensagem(const QString &key, bool withCaption)
 {
     QString text = msgPadrao->Msg(key);
     if (withCaption)
-        text = platform::Format(text, stCaption);
+        text = platform::Format(text, m_call.stCaption);
     host::Mensagem(text, QString(), QStringLiteral("N"), QStringLiteral("N"), host::tmInformacao, QString(),
                    stIdEsquema, 0, nullptr);
 }
 
 bool TfrmObservacaoMod::normalizaELocaliza()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     lblInformacao->SetCaption(host::Ajusta(lblInformacao->Caption().left(2), 2));
     return list->Locate(list->GetField(0)->FieldName(), lblInformacao->Caption(),
                         host::TClientDataSet::loCaseInsensitive);
@@ -323,7 +324,7 @@ bool TfrmObservacaoMod::normalizaELocaliza()
 
 void TfrmObservacaoMod::mostraRegistro()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     const QString code = list->FieldByName(list->GetField(0)->FieldName())->AsString();
     const QString desc = list->FieldByName(list->GetField(1)->FieldName())->AsString();
     lblInformacao->SetCaption(code + QStringLiteral(" - ") + desc);
@@ -337,7 +338,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
     }
     if (normalizaELocaliza()) {
         mostraRegistro();
-        host::TClientDataSet *list = ClientDataSet;
+        host::TClientDataSet *list = m_call.ClientDataSet;
         stDescricao = stDescricao + u' ' + list->GetField(1)->AsString() + u';';
         lblDesc->SetCaption(stDescricao);
     } else {
@@ -348,7 +349,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
 
 void TfrmObservacaoMod::sbtPesquisaClick(QObject *)
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     // The host must get its list back unfiltered on every path, an error's included.
     struct FilterOff
     {
@@ -382,18 +383,18 @@ void TfrmObservacaoMod::sbtEditaDescClick(QObject *)
 
 void TfrmObservacaoMod::PreencheResultado()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     const int n = list->FieldCount();
-    OleResult = platform::varArrayCreate(0, n);
+    m_call.OleResult = platform::varArrayCreate(0, n);
     for (int i = 0; i < n; ++i) {
         if (!EmptyString(lblInformacao->Caption()))
-            platform::varArrayPut(OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
+            platform::varArrayPut(m_call.OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
     }
     // A text even when empty, copied to the heap: the host keeps it after unloading the
     // module, and a caption may still point at a literal in the module's read-only data.
     const QString text = lblDesc->Caption();
-    platform::varArrayPut(OleResult, n, QString(text.constData(), text.size()));
-    resultadoGravado = true;
+    platform::varArrayPut(m_call.OleResult, n, QString(text.constData(), text.size()));
+    m_call.resultadoGravado = true;
 }
 
 void TfrmObservacaoMod::spbConfirmarClick(QObject *)
@@ -418,7 +419,7 @@ void TfrmObservacaoMod::spbConfirmarClick(QObject *)
 
 void TfrmObservacaoMod::sbtSairClick(QObject *)
 {
-    storeLeftResult();
+    storeLeftResult(m_call);
     Close();
 }
 

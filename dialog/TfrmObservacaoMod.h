@@ -21,6 +21,8 @@ class TBlendedBitBtn;
 
 namespace dialog {
 
+struct CallState;
+
 // The observation dialog: code field, description field and on-screen keyboard.
 // Its behaviour lies in its event handlers and InicializaForm.
 class TfrmObservacaoMod : public platform::TForm
@@ -30,11 +32,13 @@ class TfrmObservacaoMod : public platform::TForm
     Q_PROPERTY(QString idEsquema READ idEsquema)
 
 public:
-    // Builds every control of the window description, then fires OnCreate.
-    explicit TfrmObservacaoMod(QWidget *owner = nullptr);
+    // Builds every control of the window description, then fires OnCreate. The commands
+    // write the call's state into call, which must outlive the window.
+    explicit TfrmObservacaoMod(CallState &call, QWidget *owner = nullptr);
     ~TfrmObservacaoMod() override;
 
-    // Takes over the call's list and caption and reads the display parameter file.
+    // Stores the call's list and caption in the call's state and reads the display
+    // parameter file.
     void InicializaForm(host::TClientDataSet *list, const QString &caption);
 
     // Window events.
@@ -92,6 +96,7 @@ private:
     void mostraMensagem(const QString &key, bool withCaption);
     void PreencheResultado();
 
+    CallState &m_call;
     QHash<QString, QWidget *> m_controls;
 
     int inCor1 = 0;

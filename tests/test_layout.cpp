@@ -3,6 +3,7 @@
 
 // The observation window against its layout: the description table, the built window,
 // and pixels of an offscreen picture of it.
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
 #include "host/controls/TBlendedBitBtn.h"
@@ -212,10 +213,11 @@ class Window : public ::testing::Test
 protected:
     void SetUp() override
     {
-        frm = std::make_unique<TfrmObservacaoMod>();
+        frm = std::make_unique<TfrmObservacaoMod>(call);
         frm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frm.get()));
     }
+    dialog::CallState call;
     std::unique_ptr<TfrmObservacaoMod> frm;
 };
 
@@ -327,7 +329,8 @@ TEST(HighDensity, WindowDoublesAndNothingIsClipped)
         EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
         return;
     }
-    TfrmObservacaoMod frm;
+    dialog::CallState call;
+    TfrmObservacaoMod frm(call);
     frm.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
     EXPECT_EQ(frm.devicePixelRatio(), 2.0);
