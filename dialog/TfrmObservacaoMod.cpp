@@ -51,6 +51,39 @@ QColor colorOf(QRgb rgb)
     return QColor::fromRgb(rgb);
 }
 
+using ClickHandler = void (TfrmObservacaoMod::*)(QObject *sender);
+
+// The handler of each command the window description names.
+ClickHandler handlerOf(Command command)
+{
+    using F = TfrmObservacaoMod;
+    switch (command) {
+    case Command::None:
+        return nullptr;
+    case Command::Character:
+        return &F::sbt1Click;
+    case Command::CCedilla:
+        return &F::sbtCCdilClick;
+    case Command::Space:
+        return &F::sbtEspacoClick;
+    case Command::Backspace:
+        return &F::spdBackSpaceClick;
+    case Command::Clear:
+        return &F::sbtCorrigirClick;
+    case Command::Enter:
+        return &F::sbtEnterClick;
+    case Command::Search:
+        return &F::sbtPesquisaClick;
+    case Command::EditDescription:
+        return &F::sbtEditaDescClick;
+    case Command::Confirm:
+        return &F::spbConfirmarClick;
+    case Command::Exit:
+        return &F::sbtSairClick;
+    }
+    return nullptr;
+}
+
 bool isAccepted(unsigned char c)
 {
     return c == 32 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == 199
@@ -145,10 +178,8 @@ void TfrmObservacaoMod::buildControls()
             b->SetDisabledFontColor(colorOf(d.disabledFontColor));
             const QString accessible = QString::fromUtf8(d.accessible);
             b->setAccessibleName(!accessible.isEmpty() ? accessible : caption.simplified());
-            if (d.onClick) {
-                const ClickHandler handler = d.onClick;
+            if (const ClickHandler handler = handlerOf(d.command))
                 b->OnClick = [this, handler](QObject *sender) { (this->*handler)(sender); };
-            }
             w = b;
             break;
         }

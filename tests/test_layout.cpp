@@ -61,7 +61,7 @@ TEST(WindowDescription, CharacterKeysSitOnTheGridWithTheirCodesAsTags)
             EXPECT_EQ(QByteArray(d.font.family), "Arial");
             EXPECT_EQ(d.font.pixelSize, 24);
             EXPECT_FALSE(d.font.bold);
-            EXPECT_EQ(d.onClick, &TfrmObservacaoMod::sbt1Click);
+            EXPECT_EQ(d.command, dialog::Command::Character);
             EXPECT_EQ(d.color, 0x808080u);
             EXPECT_EQ(d.fontColor, 0xFFFFFFu);
             EXPECT_EQ(d.downColor, 0x000000u);
@@ -76,7 +76,7 @@ TEST(WindowDescription, CharacterKeysSitOnTheGridWithTheirCodesAsTags)
     EXPECT_EQ(find("sbt8").disabledFontColor, 0xC0C0C0u);
 }
 
-TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
+TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndCommands)
 {
     struct Expect
     {
@@ -87,7 +87,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
         int font;
         bool bold;
         int glyph;
-        dialog::ClickHandler handler;
+        dialog::Command command;
     };
     const Expect keys[] = {
         {"spdBackSpace",
@@ -97,15 +97,8 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          15,
          true,
          0,
-         &TfrmObservacaoMod::spdBackSpaceClick},
-        {"sbtCCdil",
-         ControlClass::TBlendedButton,
-         {562, 311, 60, 53},
-         "Ç",
-         24,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtCCdilClick},
+         dialog::Command::Backspace},
+        {"sbtCCdil", ControlClass::TBlendedButton, {562, 311, 60, 53}, "Ç", 24, false, 0, dialog::Command::CCedilla},
         {"sbtCorrigir",
          ControlClass::TBlendedBitBtn,
          {440, 365, 182, 53},
@@ -113,7 +106,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          1,
-         &TfrmObservacaoMod::sbtCorrigirClick},
+         dialog::Command::Clear},
         {"sbtPesquisa",
          ControlClass::TBlendedBitBtn,
          {569, 5, 144, 38},
@@ -121,31 +114,10 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          15,
          true,
          2,
-         &TfrmObservacaoMod::sbtPesquisaClick},
-        {"sbtSair",
-         ControlClass::TBlendedBitBtn,
-         {13, 419, 121, 53},
-         "Sair",
-         21,
-         false,
-         3,
-         &TfrmObservacaoMod::sbtSairClick},
-        {"sbtEspaco",
-         ControlClass::TBlendedButton,
-         {135, 419, 304, 53},
-         "",
-         24,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtEspacoClick},
-        {"sbtEnter",
-         ControlClass::TBlendedBitBtn,
-         {624, 257, 90, 160},
-         "Enter",
-         21,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtEnterClick},
+         dialog::Command::Search},
+        {"sbtSair", ControlClass::TBlendedBitBtn, {13, 419, 121, 53}, "Sair", 21, false, 3, dialog::Command::Exit},
+        {"sbtEspaco", ControlClass::TBlendedButton, {135, 419, 304, 53}, "", 24, false, 0, dialog::Command::Space},
+        {"sbtEnter", ControlClass::TBlendedBitBtn, {624, 257, 90, 160}, "Enter", 21, false, 0, dialog::Command::Enter},
         {"spbConfirmar",
          ControlClass::TBlendedBitBtn,
          {580, 419, 134, 53},
@@ -153,7 +125,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          0,
-         &TfrmObservacaoMod::spbConfirmarClick},
+         dialog::Command::Confirm},
         {"sbtEditaDesc",
          ControlClass::TBlendedBitBtn,
          {440, 419, 139, 53},
@@ -161,7 +133,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          4,
-         &TfrmObservacaoMod::sbtEditaDescClick},
+         dialog::Command::EditDescription},
     };
     for (const Expect &e : keys) {
         SCOPED_TRACE(e.name);
@@ -172,7 +144,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
         EXPECT_EQ(d.font.pixelSize, e.font);
         EXPECT_EQ(d.font.bold, e.bold);
         EXPECT_EQ(d.glyph, e.glyph);
-        EXPECT_EQ(d.onClick, e.handler);
+        EXPECT_EQ(d.command, e.command);
         EXPECT_EQ(d.tag, 0);
     }
     EXPECT_EQ(find("sbtCorrigir").spacing, -5);
