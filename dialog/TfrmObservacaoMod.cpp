@@ -23,6 +23,7 @@
 #include "platform/TShape.h"
 #include "platform/Variants.h"
 
+#include <QButtonGroup>
 #include <QFileInfo>
 
 using host::EmptyString;
@@ -119,6 +120,11 @@ TfrmObservacaoMod::~TfrmObservacaoMod() = default;
 
 void TfrmObservacaoMod::buildControls()
 {
+    // Every key reaches its command through the group: its id is the command the window
+    // description names, the key itself is the sender. Several keys share an id.
+    m_keys = new QButtonGroup(this);
+    m_keys->setExclusive(false);
+    connect(m_keys, &QButtonGroup::buttonClicked, this, &TfrmObservacaoMod::keyClicked);
     for (const ControlDesc &d : windowControls()) {
         const QString name = QString::fromUtf8(d.name);
         const QString caption = QString::fromUtf8(d.caption);
@@ -178,8 +184,8 @@ void TfrmObservacaoMod::buildControls()
             b->SetDisabledFontColor(colorOf(d.disabledFontColor));
             const QString accessible = QString::fromUtf8(d.accessible);
             b->setAccessibleName(!accessible.isEmpty() ? accessible : caption.simplified());
-            if (const ClickHandler handler = handlerOf(d.command))
-                b->OnClick = [this, handler](QObject *sender) { (this->*handler)(sender); };
+            if (d.command != Command::None)
+                m_keys->addButton(b, int(d.command));
             w = b;
             break;
         }
@@ -216,6 +222,14 @@ void TfrmObservacaoMod::buildControls()
     msgPadrao->setObjectName(QStringLiteral("msgPadrao"));
     for (const char *line : messageCatalogue())
         msgPadrao->Messages.append(QString::fromUtf8(line));
+}
+
+void TfrmObservacaoMod::keyClicked(QAbstractButton *key)
+{
+    const ClickHandler handler = handlerOf(Command(m_keys->id(key)));
+    // An error in a command is shown to the operator and goes no further, as for any key.
+    if (handler)
+        platform::Application::guarded([this, handler, key] { (this->*handler)(key); });
 }
 
 // ---- start-up and window events ----

@@ -8,6 +8,9 @@
 #include <QHash>
 #include <memory>
 
+class QAbstractButton;
+class QButtonGroup;
+
 namespace platform {
 class TLabel;
 }
@@ -89,6 +92,8 @@ public:
 
 private:
     void buildControls();
+    // Runs the command of the key the operator pressed.
+    void keyClicked(QAbstractButton *key);
     // Normalises the code field and locates it in the list.
     bool normalizaELocaliza();
     // Shows the current record in the code field.
@@ -98,6 +103,7 @@ private:
 
     CallState &m_call;
     QHash<QString, QWidget *> m_controls;
+    QButtonGroup *m_keys = nullptr;
 
     int inCor1 = 0;
     int inCor2 = 0;
