@@ -10,6 +10,7 @@
 #include "PaintCounter.h"
 #include "StockWindow.h"
 
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
 #include "host/data/TClientDataSet.h"
@@ -81,7 +82,8 @@ void windowKey(benchmark::State &state)
 {
     bench::prepareHost();
     const auto list = bench::sampleList();
-    dialog::TfrmObservacaoMod window;
+    dialog::CallState call;
+    dialog::TfrmObservacaoMod window(call);
     window.InicializaForm(list.get(), QStringLiteral("Observação"));
     // One key in the code field, so that "1" then Backspace both change it.
     window.lblInformacao->SetCaption(QStringLiteral("0"));
@@ -127,7 +129,8 @@ void windowKeyWithDescription(benchmark::State &state, qsizetype length)
 {
     bench::prepareHost();
     const auto list = bench::sampleList();
-    dialog::TfrmObservacaoMod window;
+    dialog::CallState call;
+    dialog::TfrmObservacaoMod window(call);
     window.InicializaForm(list.get(), QStringLiteral("Observação"));
     window.lblInformacao->SetCaption(QStringLiteral("0"));
     QString description;

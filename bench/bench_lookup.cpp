@@ -5,6 +5,7 @@
 // typed in the other case; beside it a plain loop comparing the same codes.
 #include "HostSetup.h"
 
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/controls/TBlendedBitBtn.h"
 #include "host/data/TClientDataSet.h"
@@ -45,7 +46,8 @@ void windowEnter(benchmark::State &state)
 {
     bench::prepareHost();
     host::TClientDataSet &list = bigList();
-    dialog::TfrmObservacaoMod window;
+    dialog::CallState call;
+    dialog::TfrmObservacaoMod window(call);
     window.InicializaForm(&list, QStringLiteral("Observação"));
     // The edit command, with an editor that clears the text, resets what Enter builds.
     const host::EditaTextoProc savedEditor = host::EditaTexto;

@@ -3,17 +3,17 @@
 
 #include "dialog/ResultArray.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "platform/Variants.h"
 
 namespace dialog {
 
-void storeLeftResult()
+void storeLeftResult(CallState &call)
 {
-    OleResult = platform::varArrayCreate(0, 0);
+    call.OleResult = platform::varArrayCreate(0, 0);
     // On the heap, not a literal: the host may read it after unloading the module.
-    platform::varArrayPut(OleResult, 0, QString::fromLatin1("Erro"));
-    resultadoGravado = true;
+    platform::varArrayPut(call.OleResult, 0, QString::fromLatin1("Erro"));
+    call.resultadoGravado = true;
 }
 
 } // namespace dialog

@@ -5,8 +5,10 @@
 
 namespace dialog {
 
-// Stores the Left layout of the result array into OleResult: bounds 0..0, element 0
+struct CallState;
+
+// Stores the Left layout of the result array into the call's OleResult: bounds 0..0, element 0
 // the text "Erro". The Chosen layout is built by the confirm command itself.
-void storeLeftResult();
+void storeLeftResult(CallState &call);
 
 } // namespace dialog

@@ -3,7 +3,7 @@
 
 #include "dialog/TfrmObservacaoMod.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "dialog/ResultArray.h"
 #include "dialog/WindowDescription.h"
 #include "dialog/resources/Resources.h"
@@ -23,6 +23,7 @@
 #include "platform/TShape.h"
 #include "platform/Variants.h"
 
+#include <QButtonGroup>
 #include <QFileInfo>
 
 using host::EmptyString;
@@ -51,6 +52,39 @@ QColor colorOf(QRgb rgb)
     return QColor::fromRgb(rgb);
 }
 
+using ClickHandler = void (TfrmObservacaoMod::*)(QObject *sender);
+
+// The handler of each command the window description names.
+ClickHandler handlerOf(Command command)
+{
+    using F = TfrmObservacaoMod;
+    switch (command) {
+    case Command::None:
+        return nullptr;
+    case Command::Character:
+        return &F::sbt1Click;
+    case Command::CCedilla:
+        return &F::sbtCCdilClick;
+    case Command::Space:
+        return &F::sbtEspacoClick;
+    case Command::Backspace:
+        return &F::spdBackSpaceClick;
+    case Command::Clear:
+        return &F::sbtCorrigirClick;
+    case Command::Enter:
+        return &F::sbtEnterClick;
+    case Command::Search:
+        return &F::sbtPesquisaClick;
+    case Command::EditDescription:
+        return &F::sbtEditaDescClick;
+    case Command::Confirm:
+        return &F::spbConfirmarClick;
+    case Command::Exit:
+        return &F::sbtSairClick;
+    }
+    return nullptr;
+}
+
 bool isAccepted(unsigned char c)
 {
     return c == 32 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == 199
@@ -59,9 +93,10 @@ bool isAccepted(unsigned char c)
 
 } // namespace
 
-TfrmObservacaoMod::TfrmObservacaoMod(QWidget *owner)
+TfrmObservacaoMod::TfrmObservacaoMod(CallState &call, QWidget *owner)
     : platform::TForm(owner)
     , cdsParametrosLum(std::make_unique<host::TClientDataSet>())
+    , m_call(call)
 {
     setObjectName(QStringLiteral("frmObservacaoMod"));
     SetCaption(QString::fromUtf8(kWindowCaption));
@@ -85,6 +120,11 @@ TfrmObservacaoMod::~TfrmObservacaoMod() = default;
 
 void TfrmObservacaoMod::buildControls()
 {
+    // Every key reaches its command through the group: its id is the command the window
+    // description names, the key itself is the sender. Several keys share an id.
+    m_keys = new QButtonGroup(this);
+    m_keys->setExclusive(false);
+    connect(m_keys, &QButtonGroup::buttonClicked, this, &TfrmObservacaoMod::keyClicked);
     for (const ControlDesc &d : windowControls()) {
         const QString name = QString::fromUtf8(d.name);
         const QString caption = QString::fromUtf8(d.caption);
@@ -144,10 +184,8 @@ void TfrmObservacaoMod::buildControls()
             b->SetDisabledFontColor(colorOf(d.disabledFontColor));
             const QString accessible = QString::fromUtf8(d.accessible);
             b->setAccessibleName(!accessible.isEmpty() ? accessible : caption.simplified());
-            if (d.onClick) {
-                const ClickHandler handler = d.onClick;
-                b->OnClick = [this, handler](QObject *sender) { (this->*handler)(sender); };
-            }
+            if (d.command != Command::None)
+                m_keys->addButton(b, int(d.command));
             w = b;
             break;
         }
@@ -186,12 +224,20 @@ void TfrmObservacaoMod::buildControls()
         msgPadrao->Messages.append(QString::fromUtf8(line));
 }
 
+void TfrmObservacaoMod::keyClicked(QAbstractButton *key)
+{
+    const ClickHandler handler = handlerOf(Command(m_keys->id(key)));
+    // An error in a command is shown to the operator and goes no further, as for any key.
+    if (handler)
+        platform::Application::guarded([this, handler, key] { (this->*handler)(key); });
+}
+
 // ---- start-up and window events ----
 
 void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString &caption)
 {
-    stCaption = caption;
-    ClientDataSet = list;
+    m_call.stCaption = caption;
+    m_call.ClientDataSet = list;
 
     // A station's file may come from a system that ignores case.
     const QString dir = QFileInfo(platform::Application::exeName()).absolutePath();
@@ -222,7 +268,7 @@ void TfrmObservacaoMod::FormActivate(QObject *)
 
 void TfrmObservacaoMod::FormClose(QObject *)
 {
-    boCriado = false;
+    m_call.boCriado = false;
 }
 
 // ---- code entry ----
@@ -308,14 +354,14 @@ void TfrmObservacaoMod::mostraMensagem(const QString &key, bool withCaption)
 {
     QString text = msgPadrao->Msg(key);
     if (withCaption)
-        text = platform::Format(text, stCaption);
+        text = platform::Format(text, m_call.stCaption);
     host::Mensagem(text, QString(), QStringLiteral("N"), QStringLiteral("N"), host::tmInformacao, QString(),
                    stIdEsquema, 0, nullptr);
 }
 
 bool TfrmObservacaoMod::normalizaELocaliza()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     lblInformacao->SetCaption(host::Ajusta(lblInformacao->Caption().left(2), 2));
     return list->Locate(list->GetField(0)->FieldName(), lblInformacao->Caption(),
                         host::TClientDataSet::loCaseInsensitive);
@@ -323,7 +369,7 @@ bool TfrmObservacaoMod::normalizaELocaliza()
 
 void TfrmObservacaoMod::mostraRegistro()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     const QString code = list->FieldByName(list->GetField(0)->FieldName())->AsString();
     const QString desc = list->FieldByName(list->GetField(1)->FieldName())->AsString();
     lblInformacao->SetCaption(code + QStringLiteral(" - ") + desc);
@@ -337,7 +383,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
     }
     if (normalizaELocaliza()) {
         mostraRegistro();
-        host::TClientDataSet *list = ClientDataSet;
+        host::TClientDataSet *list = m_call.ClientDataSet;
         stDescricao = stDescricao + u' ' + list->GetField(1)->AsString() + u';';
         lblDesc->SetCaption(stDescricao);
     } else {
@@ -348,7 +394,7 @@ void TfrmObservacaoMod::sbtEnterClick(QObject *)
 
 void TfrmObservacaoMod::sbtPesquisaClick(QObject *)
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     // The host must get its list back unfiltered on every path, an error's included.
     struct FilterOff
     {
@@ -382,18 +428,18 @@ void TfrmObservacaoMod::sbtEditaDescClick(QObject *)
 
 void TfrmObservacaoMod::PreencheResultado()
 {
-    host::TClientDataSet *list = ClientDataSet;
+    host::TClientDataSet *list = m_call.ClientDataSet;
     const int n = list->FieldCount();
-    OleResult = platform::varArrayCreate(0, n);
+    m_call.OleResult = platform::varArrayCreate(0, n);
     for (int i = 0; i < n; ++i) {
         if (!EmptyString(lblInformacao->Caption()))
-            platform::varArrayPut(OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
+            platform::varArrayPut(m_call.OleResult, i, list->FieldByName(list->GetField(i)->FieldName())->Value());
     }
     // A text even when empty, copied to the heap: the host keeps it after unloading the
     // module, and a caption may still point at a literal in the module's read-only data.
     const QString text = lblDesc->Caption();
-    platform::varArrayPut(OleResult, n, QString(text.constData(), text.size()));
-    resultadoGravado = true;
+    platform::varArrayPut(m_call.OleResult, n, QString(text.constData(), text.size()));
+    m_call.resultadoGravado = true;
 }
 
 void TfrmObservacaoMod::spbConfirmarClick(QObject *)
@@ -418,7 +464,7 @@ void TfrmObservacaoMod::spbConfirmarClick(QObject *)
 
 void TfrmObservacaoMod::sbtSairClick(QObject *)
 {
-    storeLeftResult();
+    storeLeftResult(m_call);
     Close();
 }
 

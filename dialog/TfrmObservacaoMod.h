@@ -8,6 +8,9 @@
 #include <QHash>
 #include <memory>
 
+class QAbstractButton;
+class QButtonGroup;
+
 namespace platform {
 class TLabel;
 }
@@ -21,6 +24,8 @@ class TBlendedBitBtn;
 
 namespace dialog {
 
+struct CallState;
+
 // The observation dialog: code field, description field and on-screen keyboard.
 // Its behaviour lies in its event handlers and InicializaForm.
 class TfrmObservacaoMod : public platform::TForm
@@ -30,11 +35,13 @@ class TfrmObservacaoMod : public platform::TForm
     Q_PROPERTY(QString idEsquema READ idEsquema)
 
 public:
-    // Builds every control of the window description, then fires OnCreate.
-    explicit TfrmObservacaoMod(QWidget *owner = nullptr);
+    // Builds every control of the window description, then fires OnCreate. The commands
+    // write the call's state into call, which must outlive the window.
+    explicit TfrmObservacaoMod(CallState &call, QWidget *owner = nullptr);
     ~TfrmObservacaoMod() override;
 
-    // Takes over the call's list and caption and reads the display parameter file.
+    // Stores the call's list and caption in the call's state and reads the display
+    // parameter file.
     void InicializaForm(host::TClientDataSet *list, const QString &caption);
 
     // Window events.
@@ -85,6 +92,8 @@ public:
 
 private:
     void buildControls();
+    // Runs the command of the key the operator pressed.
+    void keyClicked(QAbstractButton *key);
     // Normalises the code field and locates it in the list.
     bool normalizaELocaliza();
     // Shows the current record in the code field.
@@ -92,7 +101,9 @@ private:
     void mostraMensagem(const QString &key, bool withCaption);
     void PreencheResultado();
 
+    CallState &m_call;
     QHash<QString, QWidget *> m_controls;
+    QButtonGroup *m_keys = nullptr;
 
     int inCor1 = 0;
     int inCor2 = 0;

@@ -3,8 +3,6 @@
 
 #include "dialog/WindowDescription.h"
 
-#include "dialog/TfrmObservacaoMod.h"
-
 #include <QtGlobal>
 
 #include <array>
@@ -13,7 +11,6 @@ namespace dialog {
 
 namespace {
 
-using F = TfrmObservacaoMod;
 using host::ButtonLayout;
 
 constexpr QRgb clBlack = 0x000000;
@@ -55,18 +52,18 @@ constexpr ControlDesc charKey(const char *name, const char *caption, int col, in
     d.disabledFontColor = clSilver;
     d.roundRect = true;
     d.tag = tag;
-    d.onClick = &F::sbt1Click;
+    d.command = Command::Character;
     return d;
 }
 
 constexpr ControlDesc commandKey(ControlClass cls, const char *name, QRect bounds, const char *caption, int fontSize,
-                                 bool bold, ClickHandler onClick)
+                                 bool bold, Command command)
 {
     ControlDesc d = charKey(name, caption, 1, 1, 0);
     d.cls = cls;
     d.bounds = bounds;
     d.font = {"Arial", fontSize, bold};
-    d.onClick = onClick;
+    d.command = command;
     return d;
 }
 
@@ -159,7 +156,7 @@ constexpr std::array<ControlDesc, 52> kControls = {
     charKey("sbt9", "9", 9, 1, 57),
     charKey("sbt0", "0", 10, 1, 48),
     commandKey(Button, "spdBackSpace", QRect(624, 203, 90, 53),
-               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Backspace"), 15, true, &F::spdBackSpaceClick),
+               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Backspace"), 15, true, Command::Backspace),
     charKey("sbtQ", "Q", 1, 2, 81),
     charKey("sbtW", "W", 2, 2, 87),
     charKey("sbtE", "E", 3, 2, 69),
@@ -179,39 +176,39 @@ constexpr std::array<ControlDesc, 52> kControls = {
     charKey("sbtJ", "J", 7, 3, 74),
     charKey("sbtK", "K", 8, 3, 75),
     charKey("sbtL", "L", 9, 3, 76),
-    commandKey(Button, "sbtCCdil", QRect(562, 311, 60, 53), "Ç", 24, false, &F::sbtCCdilClick),
+    commandKey(Button, "sbtCCdil", QRect(562, 311, 60, 53), "Ç", 24, false, Command::CCedilla),
     charKey("sbtZ", "Z", 1, 4, 90),
     charKey("sbtC", "C", 3, 4, 67),
     charKey("sbtV", "V", 4, 4, 86),
     charKey("sbtB", "B", 5, 4, 66),
     charKey("sbtN", "N", 6, 4, 78),
     charKey("sbtM", "M", 7, 4, 77),
-    withDisabled(withGlyph(commandKey(BitBtn, "sbtCorrigir", QRect(440, 365, 182, 53),
-                                      QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "      Apagar"), 21, false,
-                                      &F::sbtCorrigirClick),
-                           1, -5),
-                 clWhite, clSilver),
+    withDisabled(
+        withGlyph(commandKey(BitBtn, "sbtCorrigir", QRect(440, 365, 182, 53),
+                             QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "      Apagar"), 21, false, Command::Clear),
+                  1, -5),
+        clWhite, clSilver),
     withDisabled(
         withGlyph(commandKey(BitBtn, "sbtPesquisa", QRect(569, 5, 144, 38),
                              QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "    Pesquisar          Observação"), 15,
-                             true, &F::sbtPesquisaClick),
+                             true, Command::Search),
                   2, -5),
         clWhite, clSilver),
     withGlyph(commandKey(BitBtn, "sbtSair", QRect(13, 419, 121, 53),
-                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Sair"), 21, false, &F::sbtSairClick),
+                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Sair"), 21, false, Command::Exit),
               3),
     withAccessible(
-        withDisabled(commandKey(Button, "sbtEspaco", QRect(135, 419, 304, 53), "", 24, false, &F::sbtEspacoClick),
-                     clWhite, clSilver),
+        withDisabled(commandKey(Button, "sbtEspaco", QRect(135, 419, 304, 53), "", 24, false, Command::Space), clWhite,
+                     clSilver),
         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Espaço")),
     charKey("sbtX", "X", 2, 4, 88),
     withLayout(commandKey(BitBtn, "sbtEnter", QRect(624, 257, 90, 160),
-                          QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Enter"), 21, false, &F::sbtEnterClick),
+                          QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Enter"), 21, false, Command::Enter),
                ButtonLayout::GlyphTop),
     commandKey(BitBtn, "spbConfirmar", QRect(580, 419, 134, 53),
-               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Confirmar"), 21, false, &F::spbConfirmarClick),
+               QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Confirmar"), 21, false, Command::Confirm),
     withGlyph(commandKey(BitBtn, "sbtEditaDesc", QRect(440, 419, 139, 53),
-                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Editar"), 21, false, &F::sbtEditaDescClick),
+                         QT_TRANSLATE_NOOP("dialog::TfrmObservacaoMod", "Editar"), 21, false, Command::EditDescription),
               4),
 };
 

@@ -12,11 +12,23 @@
 
 namespace dialog {
 
-class TfrmObservacaoMod;
-
 enum class ControlClass { TShape, TBlendedShape, TLabel, TBlendedButton, TBlendedBitBtn };
 
-using ClickHandler = void (TfrmObservacaoMod::*)(QObject *sender);
+// What a key does when pressed. The table names the command; the window maps it to its
+// handler, so the description knows nothing of the window's class.
+enum class Command {
+    None,
+    Character, // types the key's tag into the code field
+    CCedilla,
+    Space,
+    Backspace,
+    Clear,
+    Enter,
+    Search,
+    EditDescription,
+    Confirm,
+    Exit,
+};
 
 struct FontDesc
 {
@@ -48,7 +60,7 @@ struct ControlDesc
     host::ButtonLayout layout = host::ButtonLayout::GlyphLeft;
     int spacing = 4;
     int tag = 0;
-    ClickHandler onClick = nullptr;
+    Command command = Command::None;
     // Labels.
     bool autoSize = false;
     bool wordWrap = false;

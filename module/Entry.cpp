@@ -5,7 +5,7 @@
 
 #include "module/HostWindow.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "dialog/ResultArray.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/data/TClientDataSet.h"
@@ -19,6 +19,9 @@
 namespace module {
 
 namespace {
+
+// The one call this loaded module can have in progress.
+dialog::CallState g_call;
 
 void showTrappedError(const std::exception_ptr &error) noexcept
 {
@@ -48,7 +51,7 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
     if (!platform::Application::onInterfaceThread("ObservacaoMod", "the call is refused"))
         return QVariant();
     // A call made while another is in progress must not touch that call's window.
-    if (dialog::boCriado) {
+    if (g_call.boCriado) {
         qWarning("ObservacaoMod: a call is already in progress; this call is refused");
         return QVariant();
     }
@@ -60,19 +63,19 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
     try {
         platform::Screen::setCursor(platform::Screen::crHourGlass);
         checkCallable(list);
-        dialog::frmObservacaoMod = new dialog::TfrmObservacaoMod(nullptr);
+        g_call.frmObservacaoMod = new dialog::TfrmObservacaoMod(g_call, nullptr);
         builtHere = true;
-        dialog::frmObservacaoMod->InicializaForm(list, caption);
-        dialog::frmObservacaoMod->SetCaption(dialog::stCaption);
-        dialog::boCriado = true;
-        dialog::resultadoGravado = false;
-        owner.adopt(dialog::frmObservacaoMod);
-        platform::Screen::centre(dialog::frmObservacaoMod);
-        dialog::frmObservacaoMod->ShowModal();
+        g_call.frmObservacaoMod->InicializaForm(list, caption);
+        g_call.frmObservacaoMod->SetCaption(g_call.stCaption);
+        g_call.boCriado = true;
+        g_call.resultadoGravado = false;
+        owner.adopt(g_call.frmObservacaoMod);
+        platform::Screen::centre(g_call.frmObservacaoMod);
+        g_call.frmObservacaoMod->ShowModal();
         // Closed by the system rather than by Exit or Confirm: the operator left.
-        if (!dialog::resultadoGravado)
-            dialog::storeLeftResult();
-        result = dialog::OleResult;
+        if (!g_call.resultadoGravado)
+            dialog::storeLeftResult(g_call);
+        result = g_call.OleResult;
         platform::Screen::setCursor(platform::Screen::crDefault);
     } catch (...) {
         platform::Screen::setCursor(platform::Screen::crDefault);
@@ -80,11 +83,11 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
         showTrappedError(std::current_exception());
     }
 
-    delete dialog::frmObservacaoMod;
-    dialog::frmObservacaoMod = nullptr;
+    delete g_call.frmObservacaoMod;
+    g_call.frmObservacaoMod = nullptr;
     // A window released without having closed must not lock the module.
     if (builtHere)
-        dialog::boCriado = false;
+        g_call.boCriado = false;
     platform::Screen::setCursor(platform::Screen::crDefault);
     owner.giveKeyboardBack();
     return result;
@@ -100,15 +103,15 @@ void unitInitialize()
 {
     if (g_unitStarts++ > 0)
         return;
-    dialog::boCriado = false;
+    g_call.boCriado = false;
 }
 
 void unitFinalize()
 {
     if (g_unitStarts == 0 || --g_unitStarts > 0)
         return;
-    dialog::OleResult = QVariant();
-    dialog::stCaption = QString();
+    g_call.OleResult = QVariant();
+    g_call.stCaption = QString();
 }
 
 const std::array<PackageUnitEntry, 1> kUnits = {{
@@ -136,6 +139,11 @@ void finalizePackage() noexcept
 const PackageInfoTable *packageInfoTable() noexcept
 {
     return &kTable;
+}
+
+const dialog::CallState &callState() noexcept
+{
+    return g_call;
 }
 
 } // namespace module

@@ -5,6 +5,10 @@
 
 #include "module/ObservacaoMod.h"
 
+namespace dialog {
+struct CallState;
+}
+
 namespace module {
 
 using observacao::PackageInfoTable;
@@ -18,5 +22,9 @@ QVariant observacaoMod(host::TClientDataSet *list, const QString &caption) noexc
 void initializePackage() noexcept;
 void finalizePackage() noexcept;
 const PackageInfoTable *packageInfoTable() noexcept;
+
+// This module's call state, read only: the window, caption and result of the call in
+// progress or of the last one. For tests and diagnostics.
+const dialog::CallState &callState() noexcept;
 
 } // namespace module

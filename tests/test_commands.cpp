@@ -5,7 +5,6 @@
 #include "support/DialogTest.h"
 #include "support/Input.h"
 
-#include "dialog/ModuleState.h"
 #include "host/controls/TBlendedBitBtn.h"
 #include "host/services/TMessages.h"
 #include "platform/TLabel.h"

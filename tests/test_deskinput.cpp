@@ -4,6 +4,7 @@
 // Input that real desktops deliver: touch screens (touch events and the mouse events
 // Qt makes from them) on the on-screen keys, and text committed by input methods
 // (dead keys, compose sequences) in the dialog and the search package's editor.
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/controls/TBlendedButton.h"
 #include "host/search/SearchLook.h"
@@ -54,7 +55,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    TfrmObservacaoMod dlg;
+    dialog::CallState call;
+    TfrmObservacaoMod dlg {call};
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include "demo/driver/ScriptDriver.h"
 #include "demo/driver/ScriptParser.h"
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "module/Entry.h"
 #include "platform/TLabel.h"
 
@@ -39,7 +39,7 @@ protected:
         // Bound to the driver, so a wind-up still pending when this call ends dies with it.
         const auto windUp = [&] {
             QTimer::singleShot(0, &driver, [&] {
-                dialog::TfrmObservacaoMod *f = dialog::frmObservacaoMod;
+                dialog::TfrmObservacaoMod *f = module::callState().frmObservacaoMod;
                 if (f && f->isVisible()) {
                     s.stillOpen = true;
                     s.code = code(*f);

@@ -4,7 +4,7 @@
 // The entry call: window lifetime, display parameters, the error trap, start-up and shut-down.
 #include "support/DialogTest.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "module/Entry.h"
 #include "platform/Application.h"
 #include "platform/Exception.h"
@@ -34,13 +34,13 @@ TEST_F(Entry, EachCallBuildsShowsAndReleasesItsOwnWindow)
     h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
         first = &f;
         firstTitle = f.windowTitle();
-        EXPECT_TRUE(dialog::boCriado);
+        EXPECT_TRUE(module::callState().boCriado);
         EXPECT_TRUE(f.isModal());
         f.sbtSair->click();
     });
     EXPECT_TRUE(first.isNull()); // released
-    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(dialog::boCriado);
+    EXPECT_EQ(module::callState().frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::callState().boCriado);
     EXPECT_EQ(firstTitle, QStringLiteral("Observação"));
 
     const QVariant r = h.call(list.get(), QStringLiteral("Adicional"), [&](TfrmObservacaoMod &f) {
@@ -100,8 +100,8 @@ TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
     EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
     EXPECT_TRUE(h.messages[0].texto.contains(QStringLiteral("INCOR2")));
     EXPECT_EQ(platform::Screen::cursor(), platform::Screen::crDefault);
-    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(dialog::boCriado);
+    EXPECT_EQ(module::callState().frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::callState().boCriado);
 
     h.writeParameterFile(parameterPacket(QStringLiteral("005"), 1, 2, 3, 5));
     const QVariant again
@@ -135,7 +135,7 @@ TEST_F(Entry, ExceptionFromTheMessageInsideTheTrapDoesNotEscape)
     host::SetMensagemHandler([](const host::MensagemArgs &) { throw std::runtime_error("box failed"); });
     const QVariant r = module::observacaoMod(nullptr, QStringLiteral("Observação"));
     EXPECT_FALSE(r.isValid());
-    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
+    EXPECT_EQ(module::callState().frmObservacaoMod, nullptr);
 }
 
 // A translator that fails while the window is being built.
@@ -160,7 +160,7 @@ TEST_F(Entry, AnyExceptionIsTrappedNotOnlyThePlatformFamily)
     EXPECT_FALSE(r.isValid());
     ASSERT_EQ(h.messages.size(), 1);
     EXPECT_EQ(h.messages[0].idEsquema, QStringLiteral("002"));
-    EXPECT_FALSE(dialog::boCriado);
+    EXPECT_FALSE(module::callState().boCriado);
 }
 
 TEST_F(Entry, WindowClosedBySystemReturnsErroNotAnEarlierResult)
@@ -182,7 +182,7 @@ TEST_F(Entry, CallMadeWhileAnotherIsInProgressIsRefused)
     const QVariant r = h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
         window = &f;
         nested = module::observacaoMod(list.get(), QStringLiteral("Outra"));
-        EXPECT_EQ(dialog::frmObservacaoMod, &f);
+        EXPECT_EQ(module::callState().frmObservacaoMod, &f);
         EXPECT_EQ(f.windowTitle(), QStringLiteral("Observação"));
         f.sbtSair->click();
     });
@@ -195,13 +195,13 @@ TEST_F(Entry, FinalizeEmptiesResultAndCaptionAndStartUpIsCounted)
     module::initializePackage();
     module::initializePackage();
     h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) { f.sbtSair->click(); });
-    EXPECT_TRUE(dialog::OleResult.isValid());
+    EXPECT_TRUE(module::callState().OleResult.isValid());
     module::finalizePackage(); // balances the second start-up only
-    EXPECT_TRUE(dialog::OleResult.isValid());
-    EXPECT_EQ(dialog::stCaption, QStringLiteral("Observação"));
+    EXPECT_TRUE(module::callState().OleResult.isValid());
+    EXPECT_EQ(module::callState().stCaption, QStringLiteral("Observação"));
     module::finalizePackage();
-    EXPECT_FALSE(dialog::OleResult.isValid());
-    EXPECT_TRUE(dialog::stCaption.isEmpty());
+    EXPECT_FALSE(module::callState().OleResult.isValid());
+    EXPECT_TRUE(module::callState().stCaption.isEmpty());
 
     const observacao::PackageInfoTable *table = module::packageInfoTable();
     ASSERT_NE(table, nullptr);
@@ -334,8 +334,8 @@ TEST_F(Entry, CallFromAnotherThreadTouchesNothingOfTheInterface)
     EXPECT_FALSE(r.isValid());
     EXPECT_EQ(pointer, platform::Screen::crHourGlass);
     EXPECT_TRUE(h.messages.isEmpty()) << messageTexts(h.messages).join(u'|').toStdString();
-    EXPECT_EQ(dialog::frmObservacaoMod, nullptr);
-    EXPECT_FALSE(dialog::boCriado);
+    EXPECT_EQ(module::callState().frmObservacaoMod, nullptr);
+    EXPECT_FALSE(module::callState().boCriado);
 }
 
 } // namespace

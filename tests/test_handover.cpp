@@ -7,7 +7,6 @@
 // without an install.
 #include "support/DialogHarness.h"
 
-#include "dialog/ModuleState.h"
 #include "host/services/Mensagem.h"
 #include "module/ObservacaoMod.h"
 #include "platform/TLabel.h"

@@ -6,7 +6,6 @@
 // keyboard again once the call is over.
 #include "support/DialogTest.h"
 
-#include "dialog/ModuleState.h"
 #include "host/services/Mensagem.h"
 
 #include <QApplication>

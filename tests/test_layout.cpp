@@ -3,6 +3,7 @@
 
 // The observation window against its layout: the description table, the built window,
 // and pixels of an offscreen picture of it.
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
 #include "host/controls/TBlendedBitBtn.h"
@@ -60,7 +61,7 @@ TEST(WindowDescription, CharacterKeysSitOnTheGridWithTheirCodesAsTags)
             EXPECT_EQ(QByteArray(d.font.family), "Arial");
             EXPECT_EQ(d.font.pixelSize, 24);
             EXPECT_FALSE(d.font.bold);
-            EXPECT_EQ(d.onClick, &TfrmObservacaoMod::sbt1Click);
+            EXPECT_EQ(d.command, dialog::Command::Character);
             EXPECT_EQ(d.color, 0x808080u);
             EXPECT_EQ(d.fontColor, 0xFFFFFFu);
             EXPECT_EQ(d.downColor, 0x000000u);
@@ -75,7 +76,7 @@ TEST(WindowDescription, CharacterKeysSitOnTheGridWithTheirCodesAsTags)
     EXPECT_EQ(find("sbt8").disabledFontColor, 0xC0C0C0u);
 }
 
-TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
+TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndCommands)
 {
     struct Expect
     {
@@ -86,7 +87,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
         int font;
         bool bold;
         int glyph;
-        dialog::ClickHandler handler;
+        dialog::Command command;
     };
     const Expect keys[] = {
         {"spdBackSpace",
@@ -96,15 +97,8 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          15,
          true,
          0,
-         &TfrmObservacaoMod::spdBackSpaceClick},
-        {"sbtCCdil",
-         ControlClass::TBlendedButton,
-         {562, 311, 60, 53},
-         "Ç",
-         24,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtCCdilClick},
+         dialog::Command::Backspace},
+        {"sbtCCdil", ControlClass::TBlendedButton, {562, 311, 60, 53}, "Ç", 24, false, 0, dialog::Command::CCedilla},
         {"sbtCorrigir",
          ControlClass::TBlendedBitBtn,
          {440, 365, 182, 53},
@@ -112,7 +106,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          1,
-         &TfrmObservacaoMod::sbtCorrigirClick},
+         dialog::Command::Clear},
         {"sbtPesquisa",
          ControlClass::TBlendedBitBtn,
          {569, 5, 144, 38},
@@ -120,31 +114,10 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          15,
          true,
          2,
-         &TfrmObservacaoMod::sbtPesquisaClick},
-        {"sbtSair",
-         ControlClass::TBlendedBitBtn,
-         {13, 419, 121, 53},
-         "Sair",
-         21,
-         false,
-         3,
-         &TfrmObservacaoMod::sbtSairClick},
-        {"sbtEspaco",
-         ControlClass::TBlendedButton,
-         {135, 419, 304, 53},
-         "",
-         24,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtEspacoClick},
-        {"sbtEnter",
-         ControlClass::TBlendedBitBtn,
-         {624, 257, 90, 160},
-         "Enter",
-         21,
-         false,
-         0,
-         &TfrmObservacaoMod::sbtEnterClick},
+         dialog::Command::Search},
+        {"sbtSair", ControlClass::TBlendedBitBtn, {13, 419, 121, 53}, "Sair", 21, false, 3, dialog::Command::Exit},
+        {"sbtEspaco", ControlClass::TBlendedButton, {135, 419, 304, 53}, "", 24, false, 0, dialog::Command::Space},
+        {"sbtEnter", ControlClass::TBlendedBitBtn, {624, 257, 90, 160}, "Enter", 21, false, 0, dialog::Command::Enter},
         {"spbConfirmar",
          ControlClass::TBlendedBitBtn,
          {580, 419, 134, 53},
@@ -152,7 +125,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          0,
-         &TfrmObservacaoMod::spbConfirmarClick},
+         dialog::Command::Confirm},
         {"sbtEditaDesc",
          ControlClass::TBlendedBitBtn,
          {440, 419, 139, 53},
@@ -160,7 +133,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
          21,
          false,
          4,
-         &TfrmObservacaoMod::sbtEditaDescClick},
+         dialog::Command::EditDescription},
     };
     for (const Expect &e : keys) {
         SCOPED_TRACE(e.name);
@@ -171,7 +144,7 @@ TEST(WindowDescription, CommandKeysHaveTheirBoundsCaptionsFontsAndHandlers)
         EXPECT_EQ(d.font.pixelSize, e.font);
         EXPECT_EQ(d.font.bold, e.bold);
         EXPECT_EQ(d.glyph, e.glyph);
-        EXPECT_EQ(d.onClick, e.handler);
+        EXPECT_EQ(d.command, e.command);
         EXPECT_EQ(d.tag, 0);
     }
     EXPECT_EQ(find("sbtCorrigir").spacing, -5);
@@ -212,10 +185,11 @@ class Window : public ::testing::Test
 protected:
     void SetUp() override
     {
-        frm = std::make_unique<TfrmObservacaoMod>();
+        frm = std::make_unique<TfrmObservacaoMod>(call);
         frm->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frm.get()));
     }
+    dialog::CallState call;
     std::unique_ptr<TfrmObservacaoMod> frm;
 };
 
@@ -327,7 +301,8 @@ TEST(HighDensity, WindowDoublesAndNothingIsClipped)
         EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
         return;
     }
-    TfrmObservacaoMod frm;
+    dialog::CallState call;
+    TfrmObservacaoMod frm(call);
     frm.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
     EXPECT_EQ(frm.devicePixelRatio(), 2.0);

@@ -3,6 +3,7 @@
 
 // The bundled translations: complete, in step with the marked texts, and reaching every
 // window the operator sees.
+#include "dialog/CallState.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/controls/TBlendedButton.h"
 #include "host/data/TClientDataSet.h"
@@ -148,7 +149,8 @@ TEST_F(Translated, UnknownLocalesAreRefusedAndPortugueseRestoresTheSourceTexts)
 TEST_F(Translated, TheObservationWindowItsCatalogueAndAccessibleNames)
 {
     ASSERT_TRUE(host::InstallTranslations(QStringLiteral("en")));
-    dialog::TfrmObservacaoMod frm;
+    dialog::CallState call;
+    dialog::TfrmObservacaoMod frm(call);
     frm.DoCreate();
     EXPECT_EQ(frm.windowTitle(), QStringLiteral("Notes"));
     const auto button = [&](const char *name) { return frm.findChild<QAbstractButton *>(QString::fromLatin1(name)); };
@@ -180,7 +182,8 @@ TEST_F(Translated, ACatalogueTranslationThatLostItsKeyKeepsTheSourceLine)
         bool isEmpty() const override { return false; }
     } broken;
     QCoreApplication::installTranslator(&broken);
-    dialog::TfrmObservacaoMod frm;
+    dialog::CallState call;
+    dialog::TfrmObservacaoMod frm(call);
     frm.DoCreate();
     QCoreApplication::removeTranslator(&broken);
     auto *catalogue = frm.findChild<host::TMessages *>(QStringLiteral("msgPadrao"));

@@ -3,7 +3,7 @@
 
 #include "DialogHarness.h"
 
-#include "dialog/ModuleState.h"
+#include "dialog/CallState.h"
 #include "module/Entry.h"
 #include "platform/Application.h"
 #include "platform/TLabel.h"
@@ -44,13 +44,13 @@ QVariant DialogHarness::call(host::TClientDataSet *list, const QString &caption,
     // with it instead of running against the next call's window.
     QObject scope;
     QTimer::singleShot(0, &scope, [this, script] {
-        dialog::TfrmObservacaoMod *frm = dialog::frmObservacaoMod;
+        dialog::TfrmObservacaoMod *frm = module::callState().frmObservacaoMod;
         if (!frm)
             return;
         windowTitle = frm->windowTitle();
         if (script)
             script(*frm);
-        if (dialog::frmObservacaoMod == frm && frm->isVisible()) {
+        if (module::callState().frmObservacaoMod == frm && frm->isVisible()) {
             leftOpen = true;
             frm->done(0);
         }
