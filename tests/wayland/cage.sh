@@ -58,6 +58,9 @@ settle() {
       now=$(python3 "$inspect" diff "$work/$2.ppm" "$work/$1.ppm" $dialog)
     else
       now=$(box "$1")
+      # A box as large as the output is the host window before its first paint (or cage
+      # showing it in another colour), not the dialog over it.
+      [ "$now" = "0 0 $(python3 "$inspect" size "$work/$1.ppm")" ] && now=none
     fi
     if [ "$now" != none ] && [ "$now" = "$last" ]; then
       # OBS_WAYLAND_SHOTS=DIR keeps the pictures the cases looked at.
