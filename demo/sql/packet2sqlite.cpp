@@ -20,7 +20,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: packet2sqlite PACKET DATABASE TABLE\n");
         return 1;
     }
-    const QString target = args.at(2);
+    const QString &target = args.at(2);
     QFile::remove(target);
     int status = 0;
     {
