@@ -41,7 +41,7 @@ stop_cage() {
 
 shot() { as_user grim -t ppm "$work/shots/$1.ppm" 2>/dev/null && cp "$work/shots/$1.ppm" "$work/$1.ppm"; }
 # The box of what is drawn over the host window (cage paints the rest black).
-box() { python3 "$inspect" box "$work/$1.ppm" "$host_bg" 000000; }
+box() { python3 "$probe" box "$work/$1.ppm" "$host_bg" 000000; }
 
 # Waits (bounded) until the screen shows a window, differs from picture $2 (when given)
 # inside the dialog's box and stays so for two pictures in a row; keeps the last as $1.
@@ -55,12 +55,12 @@ settle() {
     if [ -n "${2:-}" ]; then
       # Only inside the dialog: cage draws the host window in one session and not in
       # another (black), so the rest of the screen tells nothing.
-      now=$(python3 "$inspect" diff "$work/$2.ppm" "$work/$1.ppm" $dialog)
+      now=$(python3 "$probe" diff "$work/$2.ppm" "$work/$1.ppm" $dialog)
     else
       now=$(box "$1")
       # A box as large as the output is the host window before its first paint (or cage
       # showing it in another colour), not the dialog over it.
-      [ "$now" = "0 0 $(python3 "$inspect" size "$work/$1.ppm")" ] && now=none
+      [ "$now" = "0 0 $(python3 "$probe" size "$work/$1.ppm")" ] && now=none
     fi
     if [ "$now" != none ] && [ "$now" = "$last" ]; then
       # OBS_WAYLAND_SHOTS=DIR keeps the pictures the cases looked at.
@@ -74,7 +74,7 @@ settle() {
   return 1
 }
 
-screen_centre() { python3 "$inspect" size "$work/$1.ppm" | { read -r w h; echo $((w / 2)) $((h / 2)); }; }
+screen_centre() { python3 "$probe" size "$work/$1.ppm" | { read -r w h; echo $((w / 2)) $((h / 2)); }; }
 
 # The dialog alone, by hand: centred on the output, which the host window fills.
 if wanted dialog || wanted search || wanted message; then

@@ -15,7 +15,7 @@ variant=$3
 shift 3
 only=("$@")
 here=$(cd "$(dirname "$0")" && pwd)
-inspect="$here/inspect.py"
+probe="$here/probe.py"
 user=obs-wayland
 comp_pid=""
 host_pid=""

@@ -31,8 +31,8 @@ for _ in $(seq 50); do
 done
 
 tree() { as_user swaymsg -t get_tree 2>/dev/null; }
-focused() { tree | python3 "$inspect" focused; }
-rect() { tree | python3 "$inspect" rect "$1"; }
+focused() { tree | python3 "$probe" focused; }
+rect() { tree | python3 "$probe" rect "$1"; }
 # Waits (bounded) until the focused window's name starts with $1.
 wait_focus() {
   local i
@@ -139,7 +139,7 @@ bindings() {
   keys -M logo -M shift q -m shift -m logo
   keys -M alt -k F4 -m alt
   sleep 0.3
-  check bindings-dialog-stays "1 Observa" "$(tree | python3 "$inspect" count Observa) $(focused)"
+  check bindings-dialog-stays "1 Observa" "$(tree | python3 "$probe" count Observa) $(focused)"
   keys -k BackSpace -k BackSpace
   confirm01
 }

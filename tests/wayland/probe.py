@@ -4,12 +4,12 @@
 # What the Wayland sessions read off the compositor: sway's tree (which window has the
 # focus, where each window is) and screenshots in PPM (where the windows over the host
 # window are).
-#   inspect.py focused            < tree.json   the focused window's name
-#   inspect.py rect NAME          < tree.json   x y w h of the first window named NAME...
-#   inspect.py count NAME         < tree.json   how many windows are named NAME...
-#   inspect.py size SHOT.ppm                    width height
-#   inspect.py box SHOT.ppm RRGGBB...           x y w h of what is none of those colours
-#   inspect.py diff A.ppm B.ppm [X Y W H]       x y w h of the pixels that differ (inside
+#   probe.py focused            < tree.json   the focused window's name
+#   probe.py rect NAME          < tree.json   x y w h of the first window named NAME...
+#   probe.py count NAME         < tree.json   how many windows are named NAME...
+#   probe.py size SHOT.ppm                    width height
+#   probe.py box SHOT.ppm RRGGBB...           x y w h of what is none of those colours
+#   probe.py diff A.ppm B.ppm [X Y W H]       x y w h of the pixels that differ (inside
 #                                               that box, when given)
 import json
 import sys
