@@ -16,6 +16,8 @@ shift 3
 only=("$@")
 here=$(cd "$(dirname "$0")" && pwd)
 probe="$here/probe.py"
+# shellcheck source=../support/hostrun.sh
+source "$here/../support/hostrun.sh"
 user=obs-wayland
 comp_pid=""
 host_pid=""

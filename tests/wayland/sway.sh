@@ -51,23 +51,6 @@ start_host() {
   wait_focus Observa 150
 }
 
-finish_host() {
-  local i
-  for i in $(seq 100); do
-    kill -0 "$host_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$host_pid" 2>/dev/null; then
-    kill "$host_pid" 2>/dev/null
-    wait "$host_pid" 2>/dev/null
-    host_pid=""
-    echo "(the call did not end)"
-    return 1
-  fi
-  wait "$host_pid" 2>/dev/null
-  host_pid=""
-  cat "$work/out"
-}
 
 run_case() { # name function expected
   wanted "$1" || return 0

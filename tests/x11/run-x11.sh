@@ -46,6 +46,8 @@ done
 
 # shellcheck source=../support/xvfb.sh
 source "$(dirname "$0")/../support/xvfb.sh"
+# shellcheck source=../support/hostrun.sh
+source "$(dirname "$0")/../support/hostrun.sh"
 start_xvfb "$work" || skip "Xvfb could not start: $(cat "$work/xvfb.log" 2>/dev/null | tail -3)"
 
 desktops=1
@@ -71,6 +73,7 @@ failures=0
 passed=0
 window=""
 host_env=() # variables for the next host only
+host_args=() # options for the next host only
 
 layout() {
   if [ "$1" = br ]; then setxkbmap -model abnt2 -layout br; else setxkbmap -model pc105 -layout us; fi
@@ -102,23 +105,6 @@ on_dialog() {
 }
 
 # Waits (bounded) for the call to end; prints its JSON line.
-finish_host() {
-  local i
-  for i in $(seq 100); do
-    kill -0 "$host_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$host_pid" 2>/dev/null; then
-    kill "$host_pid" 2>/dev/null
-    wait "$host_pid" 2>/dev/null
-    host_pid=""
-    echo "(the call did not end)"
-    return 1
-  fi
-  wait "$host_pid" 2>/dev/null
-  host_pid=""
-  cat "$work/out"
-}
 
 keys() { xdotool key --delay 120 "$@"; sleep 0.3; }
 
@@ -180,7 +166,7 @@ run_case() { # name layout -- steps as a function
   : >"$work/notes"
   layout "$lay"
   park
-  if ! start_host; then
+  if ! start_host "${host_args[@]}"; then
     check "$name" "$expected" "(the dialog did not appear) $(cat "$work/err" | head -3)"
     kill "$host_pid" 2>/dev/null
     wait "$host_pid" 2>/dev/null
@@ -380,19 +366,9 @@ run_case wm-editor us wm_editor "$composed01"
 # The dialog stands above the host window, centred, takes the keys, and the host window
 # has the keyboard again once the call is over (the outcome's "hostWindow").
 host_window_case() { # name function expected
-  local name=$1 fn=$2 expected=$3
-  wanted "$name" || return 0
-  layout us
-  park
-  if ! start_host --host-window; then
-    check "$name" "$expected" "(the dialog did not appear) $(head -3 "$work/err")"
-    kill "$host_pid" 2>/dev/null
-    wait "$host_pid" 2>/dev/null
-    host_pid=""
-    return
-  fi
-  "$fn"
-  check "$name" "$expected" "$(finish_host)"
+  host_args=(--host-window)
+  run_case "$1" us "$2" "$3"
+  host_args=()
 }
 
 # The child of the root window that holds window $1 (its manager's frame, or itself).
