@@ -4,6 +4,7 @@
 #include "dialog/TfrmObservacaoMod.h"
 
 #include "dialog/CallState.h"
+#include "dialog/DisplayParameters.h"
 #include "dialog/ResultArray.h"
 #include "dialog/WindowDescription.h"
 #include "dialog/resources/Resources.h"
@@ -35,7 +36,7 @@ namespace dialog {
 namespace {
 
 constexpr const char *kParameterFile = "PARAMETROSLUM.CDS";
-// The parameter file holds one record of five fields; it is read on every call.
+// The parameter file holds one record of five fields; it is looked at on every call.
 constexpr qint64 kParameterFileLimit = 1024 * 1024;
 
 QFont fontOf(const FontDesc &desc)
@@ -102,9 +103,7 @@ TfrmObservacaoMod::TfrmObservacaoMod(CallState &call, QWidget *owner)
     SetCaption(QString::fromUtf8(kWindowCaption));
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
+    SetColor(Qt::black);
 
     OnActivate = [this](QObject *s) { FormActivate(s); };
     OnClose = [this](QObject *s) { FormClose(s); };
@@ -245,15 +244,12 @@ void TfrmObservacaoMod::InicializaForm(host::TClientDataSet *list, const QString
     if (path.isEmpty())
         return;
 
-    cdsParametrosLum->SetFileSizeLimit(kParameterFileLimit);
-    cdsParametrosLum->LoadFromFile(path);
-    cdsParametrosLum->SetActive(true);
-
-    stIdEsquema = cdsParametrosLum->FieldByName(QStringLiteral("IDESQUEMA"))->AsString();
-    inCor1 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR1"))->AsInteger();
-    inCor2 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR2"))->AsInteger();
-    inCor3 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR3"))->AsInteger();
-    inCor5 = cdsParametrosLum->FieldByName(QStringLiteral("INCOR5"))->AsInteger();
+    const DisplayParameters p = readDisplayParameters(*cdsParametrosLum, path, kParameterFileLimit);
+    stIdEsquema = p.idEsquema;
+    inCor1 = p.inCor1;
+    inCor2 = p.inCor2;
+    inCor3 = p.inCor3;
+    inCor5 = p.inCor5;
 }
 
 void TfrmObservacaoMod::FormCreate(QObject *)

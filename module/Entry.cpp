@@ -6,6 +6,7 @@
 #include "module/HostWindow.h"
 
 #include "dialog/CallState.h"
+#include "dialog/DisplayParameters.h"
 #include "dialog/ResultArray.h"
 #include "dialog/TfrmObservacaoMod.h"
 #include "host/data/TClientDataSet.h"
@@ -112,6 +113,7 @@ void unitFinalize()
         return;
     g_call.OleResult = QVariant();
     g_call.stCaption = QString();
+    dialog::forgetDisplayParameters();
 }
 
 const std::array<PackageUnitEntry, 1> kUnits = {{

@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
 namespace platform {
@@ -24,6 +26,11 @@ TForm::TForm(QWidget *parent)
     // Dead keys, compose sequences and input methods commit their text through
     // inputMethodEvent; without this they are dropped or arrive as bare letters.
     setAttribute(Qt::WA_InputMethodEnabled);
+    // Until the native window exists every child's font asks which screen the window is
+    // on, and Qt answers by searching the screens each time. The answer cannot change
+    // while the window is built, so it is taken once; the native window still follows
+    // wherever the window is then moved.
+    setScreen(screen());
     // The window and every window the call opens above it stay with the operator.
     m_lock = WindowLock::attach(this);
     m_lock->coverWindowsAbove();
@@ -64,6 +71,26 @@ void TForm::Close()
 void TForm::Repaint()
 {
     repaint();
+}
+
+void TForm::SetColor(const QColor &color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    // An invalid colour gives the area back to the palette, as any dialog.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_color.isValid());
+    update();
+}
+
+void TForm::paintEvent(QPaintEvent *e)
+{
+    if (!m_color.isValid()) {
+        QDialog::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.fillRect(e->rect(), m_color);
 }
 
 void TForm::DoCreate()

@@ -6,6 +6,7 @@
 #include "platform/Export.h"
 #include "platform/KeyMap.h"
 
+#include <QColor>
 #include <QDialog>
 #include <functional>
 
@@ -46,6 +47,12 @@ public:
     // Paints the window now.
     void Repaint();
 
+    // The colour of the window's client area under its controls. The window paints it
+    // itself rather than through a palette of its own, which every control would
+    // otherwise have to resolve and compare against its own as it is added.
+    QColor Color() const { return m_color; }
+    void SetColor(const QColor &color);
+
     // Fires OnCreate; a derived form calls it once its controls exist.
     void DoCreate();
 
@@ -59,9 +66,11 @@ protected:
     void inputMethodEvent(QInputMethodEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private:
     WindowLock *m_lock;
+    QColor m_color;
 };
 
 } // namespace platform

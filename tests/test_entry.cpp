@@ -109,6 +109,40 @@ TEST_F(Entry, BadParameterFileIsShownWithScheme002AndTheNextCallWorksOnceMended)
     EXPECT_EQ(again.toList(), QVariantList {QStringLiteral("Erro")});
 }
 
+// The file is parsed again only when its bytes change; any change must be seen, one of
+// the same size included, and a file spoiled after a good read must not pass as the last.
+TEST_F(Entry, ParameterFileIsReadAgainWhenItChangesAtAll)
+{
+    const auto colours = [&] {
+        QVector<int> seen;
+        QString scheme;
+        h.call(list.get(), QStringLiteral("Observação"), [&](TfrmObservacaoMod &f) {
+            seen = {f.corParametro1(), f.corParametro2(), f.corParametro3(), f.corParametro5()};
+            scheme = f.idEsquema();
+            f.sbtSair->click();
+        });
+        return std::make_pair(scheme, seen);
+    };
+    h.writeParameterFile(parameterPacket(QStringLiteral("005"), 100, 200, 300, 500));
+    EXPECT_EQ(colours(), std::make_pair(QStringLiteral("005"), QVector<int> {100, 200, 300, 500}));
+    EXPECT_EQ(colours(), std::make_pair(QStringLiteral("005"), QVector<int> {100, 200, 300, 500}));
+
+    h.writeParameterFile(parameterPacket(QStringLiteral("006"), 101, 200, 300, 509));
+    EXPECT_EQ(colours(), std::make_pair(QStringLiteral("006"), QVector<int> {101, 200, 300, 509}));
+
+    QByteArray spoiled = parameterPacket(QStringLiteral("006"), 101, 200, 300, 509);
+    spoiled.replace("INCOR1=\"101\"", "INCOR1=\"1x1\"");
+    h.writeParameterFile(spoiled);
+    h.messages.clear();
+    EXPECT_FALSE(h.call(list.get(), QStringLiteral("Observação"), nullptr).isValid());
+    EXPECT_EQ(h.messages.size(), 1);
+
+    h.writeParameterFile(parameterPacket(QStringLiteral("006"), 101, 200, 300, 509));
+    EXPECT_EQ(colours(), std::make_pair(QStringLiteral("006"), QVector<int> {101, 200, 300, 509}));
+    QFile::remove(QDir(h.programDir()).filePath(QStringLiteral("PARAMETROSLUM.CDS")));
+    EXPECT_EQ(colours(), std::make_pair(QString(), QVector<int> {0, 0, 0, 0}));
+}
+
 TEST_F(Entry, ParameterValueThatIsNotAnIntegerIsTrapped)
 {
     QByteArray packet = parameterPacket(QStringLiteral("005"), 1, 2, 3, 5);

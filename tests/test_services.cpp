@@ -11,6 +11,7 @@
 #include "platform/Format.h"
 #include "platform/Painting.h"
 #include "platform/Screen.h"
+#include "platform/TForm.h"
 #include "platform/TLabel.h"
 #include "platform/Variants.h"
 
@@ -31,6 +32,28 @@
 #include <thread>
 
 namespace {
+
+// The form paints its own colour under controls that paint nothing, without a palette
+// of its own that its controls would inherit; an invalid colour gives the palette back.
+TEST(Form, PaintsItsColourItselfAndLeavesThePaletteAlone)
+{
+    platform::TForm form;
+    form.setFixedSize(40, 30);
+    auto *bare = new QWidget(&form);
+    bare->setGeometry(0, 0, 10, 10);
+    const QColor colour(10, 20, 30);
+    form.SetColor(colour);
+    QImage picture = form.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(20, 20), colour);
+    EXPECT_EQ(picture.pixelColor(5, 5), colour);
+    EXPECT_EQ(picture.pixelColor(39, 29), colour);
+    EXPECT_FALSE(form.testAttribute(Qt::WA_SetPalette));
+    EXPECT_NE(bare->palette().color(QPalette::Window), colour);
+
+    form.SetColor(QColor());
+    picture = form.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(20, 20), form.palette().color(QPalette::Window));
+}
 
 TEST(Format, InsertsTheArgumentVerbatim)
 {
