@@ -104,11 +104,16 @@ bool TForm::event(QEvent *e)
     // A handler's exception is shown here and goes no further: it must never
     // unwind through Qt's event loop. The window stays open.
     try {
-        if (e->type() == QEvent::WindowActivate) {
-            const bool handled = QDialog::event(e);
-            if (OnActivate)
+        if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate) {
+            // Qt would hand the event on to every control, so that one drawn in the
+            // palette's inactive colours repaints. A form's controls are drawn in colours
+            // of their own, and the whole window repaints on activation anyway; handing
+            // it to fifty controls on every show and close is only work.
+            if (isVisible() && !palette().isEqual(QPalette::Active, QPalette::Inactive))
+                update();
+            if (e->type() == QEvent::WindowActivate && OnActivate)
                 OnActivate(this);
-            return handled;
+            return true;
         }
         return QDialog::event(e);
     } catch (...) {

@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -53,6 +54,37 @@ TEST(Form, PaintsItsColourItselfAndLeavesThePaletteAlone)
     form.SetColor(QColor());
     picture = form.grab().toImage();
     EXPECT_EQ(picture.pixelColor(20, 20), form.palette().color(QPalette::Window));
+}
+
+// Activation runs the form's handler and repaints it, but is not handed to each control:
+// that would be fifty events on every show and close for controls that ignore them.
+TEST(Form, ActivationReachesTheFormAndItsHandlerNotEachControl)
+{
+    struct Counting : QWidget
+    {
+        using QWidget::QWidget;
+        int seen = 0;
+        bool event(QEvent *e) override
+        {
+            if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate)
+                ++seen;
+            return QWidget::event(e);
+        }
+    };
+    platform::TForm form;
+    auto *control = new Counting(&form);
+    int activations = 0;
+    form.OnActivate = [&](QObject *sender) {
+        EXPECT_EQ(sender, &form);
+        ++activations;
+    };
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(activations, 1);
+    form.hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control->seen, 0);
 }
 
 TEST(Format, InsertsTheArgumentVerbatim)

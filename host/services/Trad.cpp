@@ -24,12 +24,13 @@ void Trad(QWidget *window)
     };
     window->setWindowTitle(tr(window->windowTitle()));
     // A name taken from the caption follows it; a name of its own is translated itself.
+    // A name left as it was is not set again: each setting is an event for assistive
+    // technology, which would hear of every control of every window created.
     const auto retitle = [&](QWidget *control, const QString &before, const QString &after) {
         const QString name = control->accessibleName();
-        if (!before.isEmpty() && name == before.simplified())
-            control->setAccessibleName(after.simplified());
-        else
-            control->setAccessibleName(tr(name));
+        const QString next = !before.isEmpty() && name == before.simplified() ? after.simplified() : tr(name);
+        if (next != name)
+            control->setAccessibleName(next);
     };
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
