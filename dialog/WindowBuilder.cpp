@@ -99,6 +99,7 @@ QWidget *makeShapeOrLabel(QWidget &window, const ControlDesc &d)
     case ControlClass::TBlendedBitBtn:
         break;
     }
+    Q_UNREACHABLE(); // keys are the keyboard's
     return nullptr;
 }
 

@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -22,12 +24,12 @@ using host::KeyDesc;
 using host::TBlendedButton;
 using host::TTecladoTela;
 
-constexpr KeyDesc command(const char *name, const char *caption, int command, KeyDesc::Cell cell)
+constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
 {
     KeyDesc d;
     d.name = name;
     d.caption = caption;
-    d.command = command;
+    d.command = id;
     d.cell = cell;
     return d;
 }
@@ -40,13 +42,13 @@ constexpr KeyDesc characters(const char16_t *run, int row, int column)
     return d;
 }
 
-constexpr KeyDesc fixed(const char *name, QRect bounds, int command)
+constexpr KeyDesc fixed(const char *name, QRect bounds, int id)
 {
     KeyDesc d;
     d.name = name;
     d.caption = name;
     d.bounds = bounds;
-    d.command = command;
+    d.command = id;
     return d;
 }
 
@@ -54,15 +56,16 @@ constexpr KeyDesc fixed(const char *name, QRect bounds, int command)
 constexpr KeyDesc kGrid[] = {
     characters(u"12345", 0, 0),
     characters(u"QWÇ", 1, 0),
-    command("btnApaga", "Apaga", 7, {1, 3, 2}),
-    command("btnSair", "Sair", 8, {2, 0, 2}),
-    command("btnOk", "Ok", 9, {2, 2, 3}),
+    commandKey("btnApaga", "Apaga", 7, {1, 3, 2}),
+    commandKey("btnSair", "Sair", 8, {2, 0, 2}),
+    commandKey("btnOk", "Ok", 9, {2, 2, 3}),
 };
 
 TBlendedButton *keyAt(TTecladoTela &k, const char *name)
 {
     TBlendedButton *key = k.key(QString::fromLatin1(name));
-    EXPECT_NE(key, nullptr) << name;
+    if (!key)
+        throw std::logic_error(std::string("no key ") + name); // fails the test
     return key;
 }
 
@@ -130,7 +133,7 @@ TEST(Keyboard, EachPressIsReportedOnceWithItsCommandOrCharacter)
     TTecladoTela k(5, 3);
     k.resize(500, 150);
     k.addKeys(kGrid);
-    KeyDesc silent = command("btnNada", "Nada", KeyDesc::NoCommand, {2, 0});
+    KeyDesc silent = commandKey("btnNada", "Nada", KeyDesc::NoCommand, {2, 0});
     silent.bounds = QRect(0, 0, 10, 10);
     k.addKey(silent);
     k.show();
@@ -189,7 +192,7 @@ TEST(Keyboard, KeysInheritThePanelFontUnlessTheTableGivesOne)
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPixelSize(22);
     k.setFont(panelFont);
-    KeyDesc own = command("btnProprio", "Próprio", 3, {2, 0});
+    KeyDesc own = commandKey("btnProprio", "Próprio", 3, {2, 0});
     own.font = {"Arial", 17, true};
     k.addKeys(kGrid);
     k.addKey(own);

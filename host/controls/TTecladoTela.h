@@ -25,8 +25,8 @@ class TBlendedButton;
 // keyboard has only fixed keys, the panel takes the mouse only over its keys, so a
 // press anywhere else reaches what lies below as if there were no panel.
 //
-// Every key is in one button group, and a press is reported once: a command key through
-// commandClicked, a character key through characterTyped. An exception from a receiver
+// Every key that reports is in one button group, and a press is reported once: a command
+// key through commandClicked, a character key through characterTyped. An exception from a receiver
 // is shown to the operator and goes no further. Keys take the panel's font (set it
 // before adding keys) unless their description gives one. No key takes focus, so
 // physical keys keep going to the owning window.

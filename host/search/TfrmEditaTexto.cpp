@@ -26,12 +26,12 @@ enum Command { Backspace, Shift, Exit, Space, Clear, Confirm };
 
 constexpr KeyDesc::Font kCommandFont {"Arial", 17, true};
 
-constexpr KeyDesc command(const char *name, const char *caption, int command, KeyDesc::Cell cell)
+constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
 {
     KeyDesc d;
     d.name = name;
     d.caption = caption;
-    d.command = command;
+    d.command = id;
     d.cell = cell;
     d.font = kCommandFont;
     return d;
@@ -54,12 +54,12 @@ constexpr KeyDesc kKeys[] = {
     characters(u"ZXCVBNMÚÂÊÔ", 3, 1),
     characters(u"ÃÕÀÜ.,;:-!?/", 4, 0),
     characters(u"()", 5, 2),
-    command("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Backspace"), Backspace, {0, 10, 2}),
-    command("btnShift", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Shift"), Shift, {3, 0}),
-    command("btnSair", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Sair"), Exit, {5, 0, 2}),
-    command("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Espaço"), Space, {5, 4, 4}),
-    command("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Limpar"), Clear, {5, 8, 2}),
-    command("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Confirmar"), Confirm, {5, 10, 2}),
+    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Backspace"), Backspace, {0, 10, 2}),
+    commandKey("btnShift", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Shift"), Shift, {3, 0}),
+    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Sair"), Exit, {5, 0, 2}),
+    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Espaço"), Space, {5, 4, 4}),
+    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Limpar"), Clear, {5, 8, 2}),
+    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Confirmar"), Confirm, {5, 10, 2}),
 };
 } // namespace
 
@@ -84,9 +84,9 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmEditaTexto::typeCharacter);
 }
 
-void TfrmEditaTexto::command(int command)
+void TfrmEditaTexto::command(int id)
 {
-    switch (command) {
+    switch (id) {
     case Backspace:
         m_editor->backspace();
         break;

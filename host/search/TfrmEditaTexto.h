@@ -44,7 +44,7 @@ protected:
 
 private:
     // Runs the command of a key other than a character's.
-    void command(int command);
+    void command(int id);
 
     TAreaTexto *m_editor;
     TTecladoTela *m_keyboard;

@@ -30,12 +30,12 @@ const QRect kKeyboard(10, 266, 706, 204);
 
 enum Command { Backspace, Clear, Space, Exit, Confirm };
 
-constexpr KeyDesc command(const char *name, const char *caption, int command, KeyDesc::Cell cell)
+constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
 {
     KeyDesc d;
     d.name = name;
     d.caption = caption;
-    d.command = command;
+    d.command = id;
     d.cell = cell;
     d.font = {"Arial", 17, true};
     return d;
@@ -55,11 +55,11 @@ constexpr KeyDesc kKeys[] = {
     characters(u"QWERTYUIOP", 1, 0),
     characters(u"ASDFGHJKLÇ", 2, 0),
     characters(u"ZXCVBNM", 3, 2),
-    command("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Backspace"), Backspace, {0, 10, 2}),
-    command("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Limpar"), Clear, {1, 10, 2}),
-    command("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Espaço"), Space, {2, 10, 2}),
-    command("btnSair", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Sair"), Exit, {3, 0, 2}),
-    command("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Confirmar"), Confirm, {3, 9, 3}),
+    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Backspace"), Backspace, {0, 10, 2}),
+    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Limpar"), Clear, {1, 10, 2}),
+    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Espaço"), Space, {2, 10, 2}),
+    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Sair"), Exit, {3, 0, 2}),
+    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Confirmar"), Confirm, {3, 9, 3}),
 };
 
 // The field index of DSOCORR; raises before anything is shown when the list cannot be
@@ -142,9 +142,9 @@ TfrmPesquisa::~TfrmPesquisa()
     });
 }
 
-void TfrmPesquisa::command(int command)
+void TfrmPesquisa::command(int id)
 {
-    switch (command) {
+    switch (id) {
     case Backspace:
         removeLast();
         break;

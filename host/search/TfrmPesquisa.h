@@ -73,7 +73,7 @@ protected:
 
 private:
     // Runs the command of a key other than a character's.
-    void command(int command);
+    void command(int id);
     void removeLast();
     void applyFilter();
     void loadRows();
