@@ -6,10 +6,10 @@
 #include "dialog/CallState.h"
 #include "dialog/DisplayParameters.h"
 #include "dialog/ResultArray.h"
+#include "dialog/WindowBuilder.h"
 #include "dialog/WindowDescription.h"
-#include "dialog/resources/Resources.h"
 #include "host/controls/TBlendedBitBtn.h"
-#include "host/controls/TBlendedShape.h"
+#include "host/controls/TTecladoTela.h"
 #include "host/data/TClientDataSet.h"
 #include "host/search/Search.h"
 #include "host/services/Mensagem.h"
@@ -21,10 +21,8 @@
 #include "platform/FileNames.h"
 #include "platform/Format.h"
 #include "platform/TLabel.h"
-#include "platform/TShape.h"
 #include "platform/Variants.h"
 
-#include <QButtonGroup>
 #include <QFileInfo>
 
 using host::EmptyString;
@@ -38,20 +36,6 @@ namespace {
 constexpr const char *kParameterFile = "PARAMETROSLUM.CDS";
 // The parameter file holds one record of five fields; it is looked at on every call.
 constexpr qint64 kParameterFileLimit = 1024 * 1024;
-
-QFont fontOf(const FontDesc &desc)
-{
-    QFont f(QString::fromUtf8(desc.family));
-    f.setPixelSize(desc.pixelSize);
-    f.setBold(desc.bold);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
-
-QColor colorOf(QRgb rgb)
-{
-    return QColor::fromRgb(rgb);
-}
 
 using ClickHandler = void (TfrmObservacaoMod::*)(QObject *sender);
 
@@ -119,84 +103,12 @@ TfrmObservacaoMod::~TfrmObservacaoMod() = default;
 
 void TfrmObservacaoMod::buildControls()
 {
-    // Every key reaches its command through the group: its id is the command the window
-    // description names, the key itself is the sender. Several keys share an id.
-    m_keys = new QButtonGroup(this);
-    m_keys->setExclusive(false);
-    connect(m_keys, &QButtonGroup::buttonClicked, this, &TfrmObservacaoMod::keyClicked);
-    for (const ControlDesc &d : windowControls()) {
-        const QString name = QString::fromUtf8(d.name);
-        const QString caption = QString::fromUtf8(d.caption);
-        QWidget *w = nullptr;
-        switch (d.cls) {
-        case ControlClass::TShape: {
-            auto *s = new platform::TShape(this);
-            s->SetBrush(QBrush(colorOf(d.color)));
-            s->SetPen(d.penWidth > 0 ? QPen(colorOf(d.penColor), d.penWidth) : QPen(Qt::NoPen));
-            w = s;
-            break;
-        }
-        case ControlClass::TBlendedShape: {
-            auto *s = new host::TBlendedShape(this);
-            s->SetShape(d.roundRect ? host::TBlendedShape::ShapeKind::RoundRect
-                                    : host::TBlendedShape::ShapeKind::Rectangle);
-            s->SetBrush(QBrush(colorOf(d.color)));
-            s->SetPen(d.penWidth > 0 ? QPen(colorOf(d.penColor), d.penWidth) : QPen(Qt::NoPen));
-            w = s;
-            break;
-        }
-        case ControlClass::TLabel: {
-            auto *l = new platform::TLabel(this);
-            l->setGeometry(d.bounds);
-            l->setFont(fontOf(d.font));
-            l->SetFontColor(colorOf(d.fontColor));
-            l->SetColor(colorOf(d.color));
-            l->SetTransparent(d.transparent);
-            l->SetWordWrap(d.wordWrap);
-            l->SetAutoSize(d.autoSize);
-            l->SetCaption(caption);
-            l->setAccessibleName(caption);
-            w = l;
-            break;
-        }
-        case ControlClass::TBlendedButton:
-        case ControlClass::TBlendedBitBtn: {
-            host::TBlendedButton *b = nullptr;
-            if (d.cls == ControlClass::TBlendedBitBtn) {
-                auto *bb = new host::TBlendedBitBtn(this);
-                bb->SetLayout(d.layout);
-                bb->SetSpacing(d.spacing);
-                if (d.glyph != 0)
-                    bb->SetGlyph(resources::glyph(d.glyph));
-                b = bb;
-            } else {
-                b = new host::TBlendedButton(this);
-            }
-            b->setText(caption);
-            b->setFont(fontOf(d.font));
-            b->SetTag(d.tag);
-            b->SetColor(colorOf(d.color));
-            b->SetFontColor(colorOf(d.fontColor));
-            b->SetDownColor(colorOf(d.downColor));
-            b->SetDownFontColor(colorOf(d.downFontColor));
-            b->SetDisabledColor(colorOf(d.disabledColor));
-            b->SetDisabledFontColor(colorOf(d.disabledFontColor));
-            const QString accessible = QString::fromUtf8(d.accessible);
-            b->setAccessibleName(!accessible.isEmpty() ? accessible : caption.simplified());
-            if (d.command != Command::None)
-                m_keys->addButton(b, int(d.command));
-            w = b;
-            break;
-        }
-        }
-        w->setObjectName(name);
-        if (d.cls != ControlClass::TLabel || !d.autoSize)
-            w->setGeometry(d.bounds);
-        else
-            w->move(d.bounds.topLeft());
-        w->setFocusPolicy(Qt::NoFocus);
-        m_controls.insert(name, w);
-    }
+    // Every key reaches its command through the keyboard: the command the window
+    // description names, with the key itself as the sender. Several keys share one.
+    WindowBuilder::Controls built = WindowBuilder::build(*this);
+    m_controls = std::move(built.byName);
+    m_keyboard = built.keyboard;
+    connect(m_keyboard, &host::TTecladoTela::commandClicked, this, &TfrmObservacaoMod::keyClicked);
 
     lblInformacao = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblInformacao")));
     lblDesc = qobject_cast<platform::TLabel *>(control(QStringLiteral("lblDesc")));
@@ -223,12 +135,11 @@ void TfrmObservacaoMod::buildControls()
         msgPadrao->Messages.append(QString::fromUtf8(line));
 }
 
-void TfrmObservacaoMod::keyClicked(QAbstractButton *key)
+void TfrmObservacaoMod::keyClicked(int command, QAbstractButton *key)
 {
-    const ClickHandler handler = handlerOf(Command(m_keys->id(key)));
-    // An error in a command is shown to the operator and goes no further, as for any key.
-    if (handler)
-        platform::Application::guarded([this, handler, key] { (this->*handler)(key); });
+    // The keyboard catches an error in a command: it is shown and goes no further.
+    if (const ClickHandler handler = handlerOf(Command(command)))
+        (this->*handler)(key);
 }
 
 // ---- start-up and window events ----

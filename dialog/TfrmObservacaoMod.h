@@ -9,7 +9,6 @@
 #include <memory>
 
 class QAbstractButton;
-class QButtonGroup;
 
 namespace platform {
 class TLabel;
@@ -20,6 +19,7 @@ class TClientDataSet;
 class TMessages;
 class TBlendedButton;
 class TBlendedBitBtn;
+class TTecladoTela;
 } // namespace host
 
 namespace dialog {
@@ -67,6 +67,8 @@ public:
 
     // Controls by their names in the window description.
     QWidget *control(const QString &name) const { return m_controls.value(name); }
+    // The panel that holds every key.
+    host::TTecladoTela *keyboard() const { return m_keyboard; }
 
     platform::TLabel *lblInformacao = nullptr; // the code field
     platform::TLabel *lblDesc = nullptr; // the description field
@@ -93,7 +95,7 @@ public:
 private:
     void buildControls();
     // Runs the command of the key the operator pressed.
-    void keyClicked(QAbstractButton *key);
+    void keyClicked(int command, QAbstractButton *key);
     // Normalises the code field and locates it in the list.
     bool normalizaELocaliza();
     // Shows the current record in the code field.
@@ -103,7 +105,7 @@ private:
 
     CallState &m_call;
     QHash<QString, QWidget *> m_controls;
-    QButtonGroup *m_keys = nullptr;
+    host::TTecladoTela *m_keyboard = nullptr;
 
     int inCor1 = 0;
     int inCor2 = 0;

@@ -43,7 +43,7 @@ constexpr ControlDesc charKey(const char *name, const char *caption, int col, in
     d.name = name;
     d.bounds = QRect(colLeft(col), rowTop(row), 60, 53);
     d.caption = caption;
-    d.font = {"Arial", 24, false};
+    d.font = kKeyFont;
     d.fontColor = clWhite;
     d.color = clGray;
     d.downColor = clWindowText;

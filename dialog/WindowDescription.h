@@ -67,6 +67,10 @@ struct ControlDesc
     bool transparent = false;
 };
 
+// The font of the character keys, which is the keyboard's: keys of another font have
+// their own.
+constexpr FontDesc kKeyFont {"Arial", 24, false};
+
 // The window's size and colours.
 constexpr int kClientWidth = 726;
 constexpr int kClientHeight = 480;

@@ -47,7 +47,7 @@ public:
         auto *key = new host::TBlendedButton(this);
         key->setObjectName(name);
         key->setGeometry(10 + 70 * int(findChildren<host::TBlendedButton *>().size() - 1), 10, 60, 40);
-        key->OnClick = [action = std::move(action)](QObject *) { action(); };
+        connect(key, &QAbstractButton::clicked, key, [action = std::move(action)] { action(); });
     }
 };
 

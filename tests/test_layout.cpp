@@ -7,6 +7,7 @@
 #include "dialog/TfrmObservacaoMod.h"
 #include "dialog/WindowDescription.h"
 #include "host/controls/TBlendedBitBtn.h"
+#include "host/controls/TTecladoTela.h"
 #include "platform/TLabel.h"
 
 #include <QApplication>
@@ -198,8 +199,19 @@ TEST_F(Window, IsFramelessFixedAndBuiltInStackingOrder)
     EXPECT_TRUE(frm->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(frm->size(), QSize(726, 480));
     EXPECT_EQ(frm->minimumSize(), frm->maximumSize());
+    // The keys lie on one panel over the whole client area, above every shape and label:
+    // stacked in the description's order, at the description's coordinates.
+    QWidget *panel = frm->keyboard();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->parentWidget(), frm.get());
+    EXPECT_EQ(panel->geometry(), QRect(0, 0, 726, 480));
     QStringList stacking;
     for (QObject *child : frm->children())
+        if (auto *w = qobject_cast<QWidget *>(child))
+            stacking << w->objectName();
+    ASSERT_EQ(stacking.size(), 8);
+    EXPECT_EQ(stacking.takeLast(), panel->objectName());
+    for (QObject *child : panel->children())
         if (auto *w = qobject_cast<QWidget *>(child))
             stacking << w->objectName();
     ASSERT_EQ(stacking.size(), 52);

@@ -3,8 +3,6 @@
 
 #include "host/controls/TBlendedButton.h"
 
-#include "platform/Application.h"
-
 #include "host/controls/KeyRenderings.h"
 
 #include <QEvent>
@@ -20,10 +18,6 @@ TBlendedButton::TBlendedButton(QWidget *parent)
     : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    connect(this, &QAbstractButton::clicked, this, [this] {
-        if (OnClick)
-            platform::Application::guarded([this] { OnClick(this); });
-    });
 }
 
 void TBlendedButton::lookChanged()

@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
-#include <functional>
 
 class QPainter;
 
@@ -18,9 +17,8 @@ namespace host {
 
 // Touch key with a caption, custom-painted as an antialiased rounded rectangle.
 // Its face and caption take the pressed colours while it is held down and the
-// disabled colours while it is disabled. Never takes focus; a click calls OnClick
-// with the key as sender. An exception from the handler is shown to the operator
-// and goes no further.
+// disabled colours while it is disabled. Never takes focus; a press is reported by
+// QAbstractButton's signals (keyboards report theirs through TTecladoTela).
 //
 // A key's pixels are named by its KeyLook. The key keeps the look it showed last and
 // that rendering; a paint whose look differs renders again, or takes the rendering of a
@@ -31,16 +29,12 @@ class OBSHOST_EXPORT TBlendedButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    using NotifyEvent = std::function<void(QObject *sender)>;
-
     // Corner radius of the face, in logical pixels.
     static constexpr qreal CornerRadius = 7.0;
     // Room kept free between the face's edge and its contents.
     static constexpr qreal Padding = 4.0;
 
     explicit TBlendedButton(QWidget *parent = nullptr);
-
-    NotifyEvent OnClick;
 
     int Tag() const { return m_tag; }
     void SetTag(int tag) { m_tag = tag; }

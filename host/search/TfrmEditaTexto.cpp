@@ -4,9 +4,9 @@
 #include "host/search/TfrmEditaTexto.h"
 
 #include "host/controls/TBlendedButton.h"
+#include "host/controls/TTecladoTela.h"
 #include "host/search/Search.h"
 #include "host/search/TAreaTexto.h"
-#include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
 #include "platform/Painting.h"
 
@@ -21,6 +21,46 @@ constexpr QSize kSize(726, 480);
 const QRect kTitle(12, 8, 702, 30);
 const QRect kText(10, 40, 706, 140);
 const QRect kKeyboard(10, 186, 706, 284);
+
+enum Command { Backspace, Shift, Exit, Space, Clear, Confirm };
+
+constexpr KeyDesc::Font kCommandFont {"Arial", 17, true};
+
+constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
+{
+    KeyDesc d;
+    d.name = name;
+    d.caption = caption;
+    d.command = id;
+    d.cell = cell;
+    d.font = kCommandFont;
+    return d;
+}
+
+constexpr KeyDesc characters(const char16_t *run, int row, int column)
+{
+    KeyDesc d;
+    d.characters = run;
+    d.cell = {row, column};
+    return d;
+}
+
+// Letters, digits, the accented letters of Portuguese and punctuation, with the commands
+// around them.
+constexpr KeyDesc kKeys[] = {
+    characters(u"1234567890", 0, 0),
+    characters(u"QWERTYUIOPÁÉ", 1, 0),
+    characters(u"ASDFGHJKLÇÍÓ", 2, 0),
+    characters(u"ZXCVBNMÚÂÊÔ", 3, 1),
+    characters(u"ÃÕÀÜ.,;:-!?/", 4, 0),
+    characters(u"()", 5, 2),
+    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Backspace"), Backspace, {0, 10, 2}),
+    commandKey("btnShift", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Shift"), Shift, {3, 0}),
+    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Sair"), Exit, {5, 0, 2}),
+    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Espaço"), Space, {5, 4, 4}),
+    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Limpar"), Clear, {5, 8, 2}),
+    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Confirmar"), Confirm, {5, 10, 2}),
+};
 } // namespace
 
 TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWidget *parent)
@@ -36,28 +76,36 @@ TfrmEditaTexto::TfrmEditaTexto(const QString &text, const SearchLook &look, QWid
 
     m_keyboard = new TTecladoTela(12, 6, this);
     m_keyboard->setGeometry(kKeyboard);
-    const QString rowsOfKeys[]
-        = {QStringLiteral("1234567890"),  QStringLiteral("QWERTYUIOPÁÉ"), QStringLiteral("ASDFGHJKLÇÍÓ"),
-           QStringLiteral("ZXCVBNMÚÂÊÔ"), QStringLiteral("ÃÕÀÜ.,;:-!?/"), QStringLiteral("()")};
-    const int firstColumn[] = {0, 0, 0, 1, 0, 2};
-    for (int row = 0; row < 6; ++row)
-        for (int i = 0; i < rowsOfKeys[row].size(); ++i)
-            m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, firstColumn[row] + i);
-
-    m_keyboard->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)->OnClick
-        = [this](QObject *) { m_editor->backspace(); };
-    m_keyboard->addCommand(QStringLiteral("btnShift"), tr("Shift"), tr("Shift"), 3, 0)->OnClick
-        = [this](QObject *) { m_keyboard->setUpperCase(!m_keyboard->upperCase()); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 5, 0, 2)->OnClick
-        = [this](QObject *) { reject(); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 5, 4, 4)->OnClick
-        = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 5, 8, 2)->OnClick
-        = [this](QObject *) { m_editor->clear(); };
-    m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 5, 10, 2)->OnClick
-        = [this](QObject *) { accept(); };
-    m_keyboard->setLook(look);
+    m_keyboard->setFont(platform::arial(22));
+    m_keyboard->addKeys(kKeys, "host::TfrmEditaTexto");
+    for (TBlendedButton *key : m_keyboard->keys())
+        look.applyTo(key);
+    connect(m_keyboard, &TTecladoTela::commandClicked, this, &TfrmEditaTexto::command);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmEditaTexto::typeCharacter);
+}
+
+void TfrmEditaTexto::command(int id)
+{
+    switch (id) {
+    case Backspace:
+        m_editor->backspace();
+        break;
+    case Shift:
+        m_keyboard->setUpperCase(!m_keyboard->upperCase());
+        break;
+    case Exit:
+        reject();
+        break;
+    case Space:
+        typeCharacter(QLatin1Char(' '));
+        break;
+    case Clear:
+        m_editor->clear();
+        break;
+    case Confirm:
+        accept();
+        break;
+    }
 }
 
 QString TfrmEditaTexto::text() const

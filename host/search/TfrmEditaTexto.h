@@ -43,6 +43,9 @@ protected:
     void paintContent(QPainter &p) override;
 
 private:
+    // Runs the command of a key other than a character's.
+    void command(int id);
+
     TAreaTexto *m_editor;
     TTecladoTela *m_keyboard;
 };

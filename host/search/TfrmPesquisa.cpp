@@ -4,11 +4,11 @@
 #include "host/search/TfrmPesquisa.h"
 
 #include "host/controls/TBlendedButton.h"
+#include "host/controls/TTecladoTela.h"
 #include "host/data/TClientDataSet.h"
 #include "host/search/AccessibleFactory.h"
 #include "host/search/Search.h"
 #include "host/search/TListaPesquisa.h"
-#include "host/search/TTecladoTela.h"
 #include "platform/Application.h"
 #include "platform/Painting.h"
 #include "platform/Variants.h"
@@ -27,6 +27,40 @@ const QRect kRows(10, 56, 640, 2 * TListaPesquisa::FrameWidth + 5 * TListaPesqui
 const QRect kUp(656, 56, 60, 101);
 const QRect kDown(656, 159, 60, 101);
 const QRect kKeyboard(10, 266, 706, 204);
+
+enum Command { Backspace, Clear, Space, Exit, Confirm };
+
+constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
+{
+    KeyDesc d;
+    d.name = name;
+    d.caption = caption;
+    d.command = id;
+    d.cell = cell;
+    d.font = {"Arial", 17, true};
+    return d;
+}
+
+constexpr KeyDesc characters(const char16_t *run, int row, int column)
+{
+    KeyDesc d;
+    d.characters = run;
+    d.cell = {row, column};
+    return d;
+}
+
+// Digits and letters; Sair takes the first two cells of the last row.
+constexpr KeyDesc kKeys[] = {
+    characters(u"1234567890", 0, 0),
+    characters(u"QWERTYUIOP", 1, 0),
+    characters(u"ASDFGHJKLÇ", 2, 0),
+    characters(u"ZXCVBNM", 3, 2),
+    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Backspace"), Backspace, {0, 10, 2}),
+    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Limpar"), Clear, {1, 10, 2}),
+    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Espaço"), Space, {2, 10, 2}),
+    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Sair"), Exit, {3, 0, 2}),
+    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Confirmar"), Confirm, {3, 9, 3}),
+};
 
 // The field index of DSOCORR; raises before anything is shown when the list cannot be
 // searched.
@@ -77,33 +111,20 @@ TfrmPesquisa::TfrmPesquisa(TClientDataSet *list, const SearchLook &look, QWidget
         key->setGeometry(bounds);
         key->setAutoRepeat(true);
         look.applyTo(key);
-        key->OnClick = [this, delta](QObject *) { m_rows->moveHighlight(delta); };
+        connect(key, &QAbstractButton::clicked, this,
+                [this, delta] { platform::Application::guarded([this, delta] { m_rows->moveHighlight(delta); }); });
     };
     arrowKey(QStringLiteral("btnAcima"), QStringLiteral("▲"), tr("Acima"), kUp, -1);
     arrowKey(QStringLiteral("btnAbaixo"), QStringLiteral("▼"), tr("Abaixo"), kDown, 1);
 
     m_keyboard = new TTecladoTela(12, 4, this);
     m_keyboard->setGeometry(kKeyboard);
-    const QString rowsOfKeys[] = {QStringLiteral("1234567890"), QStringLiteral("QWERTYUIOP"),
-                                  QStringLiteral("ASDFGHJKLÇ"), QStringLiteral("ZXCVBNM")};
-    for (int row = 0; row < 4; ++row) {
-        const int first = row == 3 ? 2 : 0; // Sair takes the first two cells of the last row
-        for (int i = 0; i < rowsOfKeys[row].size(); ++i)
-            m_keyboard->addCharacter(rowsOfKeys[row].at(i), row, first + i);
-    }
-    m_keyboard->addCommand(QStringLiteral("btnBackspace"), tr("Backspace"), tr("Backspace"), 0, 10, 2)->OnClick
-        = [this](QObject *) { removeLast(); };
-    m_keyboard->addCommand(QStringLiteral("btnLimpar"), tr("Limpar"), tr("Limpar"), 1, 10, 2)->OnClick
-        = [this](QObject *) { setSearchText(QString()); };
-    m_keyboard->addCommand(QStringLiteral("btnEspaco"), tr("Espaço"), tr("Espaço"), 2, 10, 2)->OnClick
-        = [this](QObject *) { typeCharacter(QLatin1Char(' ')); };
-    m_keyboard->addCommand(QStringLiteral("btnSair"), tr("Sair"), tr("Sair"), 3, 0, 2)->OnClick
-        = [this](QObject *) { reject(); };
-    TBlendedButton *confirm
-        = m_keyboard->addCommand(QStringLiteral("btnConfirmar"), tr("Confirmar"), tr("Confirmar"), 3, 9, 3);
-    confirm->OnClick = [this](QObject *) { choose(); };
-    m_needRows.append(confirm);
-    m_keyboard->setLook(look);
+    m_keyboard->setFont(platform::arial(22));
+    m_keyboard->addKeys(kKeys, "host::TfrmPesquisa");
+    for (TBlendedButton *key : m_keyboard->keys())
+        look.applyTo(key);
+    m_needRows.append(m_keyboard->key(QStringLiteral("btnConfirmar")));
+    connect(m_keyboard, &TTecladoTela::commandClicked, this, &TfrmPesquisa::command);
     connect(m_keyboard, &TTecladoTela::characterTyped, this, &TfrmPesquisa::typeCharacter);
 
     applyFilter();
@@ -119,6 +140,27 @@ TfrmPesquisa::~TfrmPesquisa()
         if (m_list->Filtered())
             m_list->Refilter();
     });
+}
+
+void TfrmPesquisa::command(int id)
+{
+    switch (id) {
+    case Backspace:
+        removeLast();
+        break;
+    case Clear:
+        setSearchText(QString());
+        break;
+    case Space:
+        typeCharacter(QLatin1Char(' '));
+        break;
+    case Exit:
+        reject();
+        break;
+    case Confirm:
+        choose();
+        break;
+    }
 }
 
 void TfrmPesquisa::setSearchText(const QString &text)

@@ -72,6 +72,8 @@ protected:
     void paintContent(QPainter &p) override;
 
 private:
+    // Runs the command of a key other than a character's.
+    void command(int id);
     void removeLast();
     void applyFilter();
     void loadRows();

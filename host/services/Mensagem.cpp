@@ -78,7 +78,7 @@ public:
         ok->setFont(platform::arial(21));
         ok->setGeometry((width() - 160) / 2, 170, 160, 53);
         ok->SetColor(QColor(118, 118, 118)); // the touch keys' grey, darkened so white reads at 4.5:1
-        ok->OnClick = [this](QObject *) { accept(); };
+        connect(ok, &QAbstractButton::clicked, this, [this] { platform::Application::guarded([this] { accept(); }); });
     }
 
 protected:

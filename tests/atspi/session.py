@@ -27,7 +27,8 @@ CHARACTER_KEYS = list("1234567890QWERTYUIOPASDFGHJKLÇZXCVBNM")
 
 def check_observation_window(w, tr):
     equal(role(w), "dialog", "observation window's role")
-    keys = [c for c in children(w) if role(c) == "push button"]
+    # The keys lie on one panel, a decoration like the frames.
+    keys = [c for c in descendants(w) if role(c) == "push button"]
     commands = ["Backspace", "      Apagar", "    Pesquisar          Observação", "Sair", "Espaço", "Enter",
                 "Confirmar", "Editar"]
     equal(sorted(k.name for k in keys), sorted(CHARACTER_KEYS + [tr.key(c) for c in commands]),
@@ -46,6 +47,9 @@ def check_observation_window(w, tr):
         if c not in keys and c not in labels:
             equal(role(c), "filler", "a decoration's role")
             equal(c.name, "", "a decoration's name")
+    panels = [c for c in children(w) if any(k in keys for k in children(c))]
+    equal(len(panels), 1, "the keys' panel")
+    equal(sorted(k.name for k in children(panels[0])), sorted(k.name for k in keys), "the keys on the panel")
     return field, description
 
 
