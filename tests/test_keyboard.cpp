@@ -10,6 +10,7 @@
 #include "host/controls/TTecladoTela.h"
 #include "host/services/Mensagem.h"
 #include "platform/Exception.h"
+#include "platform/TLabel.h"
 
 #include <QButtonGroup>
 #include <QSignalSpy>
@@ -107,9 +108,22 @@ TEST(Keyboard, GridCellsFillThePanelWithEvenGapsAndNoRaggedMargin)
     }
 }
 
-// Fixed rectangles stay where the table puts them, and presses outside the keys pass
-// through the panel to the window below, as if there were none.
-TEST(Keyboard, FixedKeysKeepTheirRectanglesAndOnlyTheyTakePresses)
+// Counts the presses that reach a window, handed on from whatever lay under the pointer.
+class PressCounter : public QObject
+{
+public:
+    int presses = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress)
+            ++presses;
+        return false;
+    }
+};
+
+// Fixed rectangles stay where the table puts them; a key takes its own presses, and one
+// beside the keys goes on to the window, as if there were no panel.
+TEST(Keyboard, FixedKeysKeepTheirRectanglesAndPressesBesideThemReachTheWindow)
 {
     QWidget window;
     window.resize(300, 200);
@@ -124,8 +138,20 @@ TEST(Keyboard, FixedKeysKeepTheirRectanglesAndOnlyTheyTakePresses)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.childAt(QPoint(40, 40)), keyAt(*k, "a"));
     EXPECT_EQ(window.childAt(QPoint(279, 189)), keyAt(*k, "b"));
-    EXPECT_EQ(window.childAt(QPoint(150, 100)), nullptr);
-    EXPECT_EQ(window.childAt(QPoint(9, 20)), nullptr);
+
+    PressCounter counter;
+    window.installEventFilter(&counter);
+    QSignalSpy commands(k, &TTecladoTela::commandClicked);
+    QTest::mouseClick(keyAt(*k, "a"), Qt::LeftButton);
+    EXPECT_EQ(commands.count(), 1);
+    EXPECT_EQ(counter.presses, 0);
+    for (const QPoint p : {QPoint(150, 100), QPoint(9, 20)}) {
+        QWidget *hit = window.childAt(p);
+        ASSERT_NE(hit, nullptr);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&window, p));
+    }
+    EXPECT_EQ(counter.presses, 2);
+    EXPECT_EQ(commands.count(), 1);
 }
 
 TEST(Keyboard, EachPressIsReportedOnceWithItsCommandOrCharacter)
@@ -232,9 +258,9 @@ TEST(Keyboard, AnErrorInACommandIsShownAndGoesNoFurther)
     EXPECT_TRUE(reported.at(1).contains(QStringLiteral("tecla falhou")));
 }
 
-// The observation window's keys sit on its panel: each key's centre hits it, and the
-// rest of the window takes presses as before (no widget of its own there).
-TEST(Keyboard, TheWindowsPanelTakesPressesOnlyOverItsKeys)
+// The observation window's keys sit on its panel: each key's centre hits it, and a press
+// anywhere else on the window reaches the window and types nothing.
+TEST(Keyboard, TheWindowsKeysSitOnItsPanelAndOtherPressesReachTheWindow)
 {
     dialog::CallState call;
     dialog::TfrmObservacaoMod frm(call);
@@ -252,10 +278,17 @@ TEST(Keyboard, TheWindowsPanelTakesPressesOnlyOverItsKeys)
     }
     EXPECT_EQ(keys, 45);
     // The description box, the code bar, the frame, the keyboard's margin.
-    for (const QPoint p : {QPoint(300, 100), QPoint(300, 20), QPoint(1, 1), QPoint(8, 300)}) {
+    PressCounter counter;
+    frm.installEventFilter(&counter);
+    const QList<QPoint> elsewhere {QPoint(300, 100), QPoint(300, 20), QPoint(1, 1), QPoint(8, 300)};
+    for (const QPoint p : elsewhere) {
         QWidget *hit = frm.childAt(p);
-        EXPECT_TRUE(!hit || (hit->parentWidget() == &frm && hit != frm.keyboard())) << p.x() << "," << p.y();
+        ASSERT_NE(hit, nullptr) << p.x() << "," << p.y();
+        EXPECT_FALSE(qobject_cast<TBlendedButton *>(hit)) << p.x() << "," << p.y();
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&frm, p));
     }
+    EXPECT_EQ(counter.presses, elsewhere.size());
+    EXPECT_EQ(frm.lblInformacao->Caption(), QString());
 }
 
 } // namespace

@@ -100,11 +100,6 @@ TBlendedButton *TTecladoTela::place(TBlendedButton *key, const KeyDesc &desc, Ke
     m_keys.append(Placed {key, cell, fixed, character});
     if (fixed) {
         key->setGeometry(desc.bounds);
-        // Without a grid the panel is only its keys: presses elsewhere go through it.
-        if (m_columns == 0) {
-            m_fixedArea += desc.bounds;
-            setMask(m_fixedArea);
-        }
     } else {
         Q_ASSERT(cell.row >= 0 && cell.row < m_rows && cell.column >= 0 && cell.column + cell.span <= m_columns);
         key->setGeometry(cellRect(cell));

@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QRegion>
 #include <QWidget>
 #include <span>
 
@@ -21,9 +20,10 @@ class TBlendedButton;
 
 // On-screen keyboard: a panel of touch keys made from a layout table (KeyDesc). Keys sit
 // on a grid of equal cells with a 2-pixel gap, laid out again whenever the keyboard is
-// resized, or on fixed rectangles. The panel paints nothing and takes no focus; where a
-// keyboard has only fixed keys, the panel takes the mouse only over its keys, so a
-// press anywhere else reaches what lies below as if there were no panel.
+// resized, or on fixed rectangles. The panel paints nothing, takes no focus and ignores
+// presses, so one anywhere but on a key goes on to the window, as Qt hands on any
+// event a widget leaves. (A mask of the keys would clip every key's painting to
+// forty-five rectangles, at a cost on every paint of the window.)
 //
 // Every key that reports is in one button group, and a press is reported once: a command
 // key through commandClicked, a character key through characterTyped. An exception from a receiver
@@ -85,7 +85,6 @@ private:
     bool m_upperCase = true;
     QButtonGroup *m_group;
     QList<Placed> m_keys;
-    QRegion m_fixedArea;
 };
 
 } // namespace host
