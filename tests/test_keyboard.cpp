@@ -25,24 +25,6 @@ using host::KeyDesc;
 using host::TBlendedButton;
 using host::TTecladoTela;
 
-constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
-{
-    KeyDesc d;
-    d.name = name;
-    d.caption = caption;
-    d.command = id;
-    d.cell = cell;
-    return d;
-}
-
-constexpr KeyDesc characters(const char16_t *run, int row, int column)
-{
-    KeyDesc d;
-    d.characters = run;
-    d.cell = {row, column};
-    return d;
-}
-
 constexpr KeyDesc fixed(const char *name, QRect bounds, int id)
 {
     KeyDesc d;
@@ -55,11 +37,11 @@ constexpr KeyDesc fixed(const char *name, QRect bounds, int id)
 
 // Five columns, three rows; spans of 2 and 3 on the last row.
 constexpr KeyDesc kGrid[] = {
-    characters(u"12345", 0, 0),
-    characters(u"QWÇ", 1, 0),
-    commandKey("btnApaga", "Apaga", 7, {1, 3, 2}),
-    commandKey("btnSair", "Sair", 8, {2, 0, 2}),
-    commandKey("btnOk", "Ok", 9, {2, 2, 3}),
+    KeyDesc::characterRun(u"12345", 0, 0),
+    KeyDesc::characterRun(u"QWÇ", 1, 0),
+    KeyDesc::gridCommand("btnApaga", "Apaga", 7, {1, 3, 2}),
+    KeyDesc::gridCommand("btnSair", "Sair", 8, {2, 0, 2}),
+    KeyDesc::gridCommand("btnOk", "Ok", 9, {2, 2, 3}),
 };
 
 TBlendedButton *keyAt(TTecladoTela &k, const char *name)
@@ -159,7 +141,7 @@ TEST(Keyboard, EachPressIsReportedOnceWithItsCommandOrCharacter)
     TTecladoTela k(5, 3);
     k.resize(500, 150);
     k.addKeys(kGrid);
-    KeyDesc silent = commandKey("btnNada", "Nada", KeyDesc::NoCommand, {2, 0});
+    KeyDesc silent = KeyDesc::gridCommand("btnNada", "Nada", KeyDesc::NoCommand, {2, 0});
     silent.bounds = QRect(0, 0, 10, 10);
     k.addKey(silent);
     k.show();
@@ -218,7 +200,7 @@ TEST(Keyboard, KeysInheritThePanelFontUnlessTheTableGivesOne)
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPixelSize(22);
     k.setFont(panelFont);
-    KeyDesc own = commandKey("btnProprio", "Próprio", 3, {2, 0});
+    KeyDesc own = KeyDesc::gridCommand("btnProprio", "Próprio", 3, {2, 0});
     own.font = {"Arial", 17, true};
     k.addKeys(kGrid);
     k.addKey(own);

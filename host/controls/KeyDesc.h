@@ -51,6 +51,31 @@ struct KeyDesc
     bool picture = false;
     ButtonLayout layout = ButtonLayout::GlyphLeft;
     int spacing = 4;
+
+    // A run of character keys in one row of the grid, from column on.
+    static constexpr KeyDesc characterRun(const char16_t *run, int row, int column)
+    {
+        KeyDesc d;
+        d.characters = run;
+        d.cell = {row, column};
+        return d;
+    }
+
+    // A command key on the grid, in the keyboard's font or in a font of its own.
+    static constexpr KeyDesc gridCommand(const char *name, const char *caption, int command, Cell cell, Font font)
+    {
+        KeyDesc d;
+        d.name = name;
+        d.caption = caption;
+        d.command = command;
+        d.cell = cell;
+        d.font = font;
+        return d;
+    }
+    static constexpr KeyDesc gridCommand(const char *name, const char *caption, int command, Cell cell)
+    {
+        return gridCommand(name, caption, command, cell, Font());
+    }
 };
 
 } // namespace host

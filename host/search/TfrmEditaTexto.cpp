@@ -26,40 +26,25 @@ enum Command { Backspace, Shift, Exit, Space, Clear, Confirm };
 
 constexpr KeyDesc::Font kCommandFont {"Arial", 17, true};
 
-constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
-{
-    KeyDesc d;
-    d.name = name;
-    d.caption = caption;
-    d.command = id;
-    d.cell = cell;
-    d.font = kCommandFont;
-    return d;
-}
-
-constexpr KeyDesc characters(const char16_t *run, int row, int column)
-{
-    KeyDesc d;
-    d.characters = run;
-    d.cell = {row, column};
-    return d;
-}
-
 // Letters, digits, the accented letters of Portuguese and punctuation, with the commands
 // around them.
 constexpr KeyDesc kKeys[] = {
-    characters(u"1234567890", 0, 0),
-    characters(u"QWERTYUIOPÁÉ", 1, 0),
-    characters(u"ASDFGHJKLÇÍÓ", 2, 0),
-    characters(u"ZXCVBNMÚÂÊÔ", 3, 1),
-    characters(u"ÃÕÀÜ.,;:-!?/", 4, 0),
-    characters(u"()", 5, 2),
-    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Backspace"), Backspace, {0, 10, 2}),
-    commandKey("btnShift", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Shift"), Shift, {3, 0}),
-    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Sair"), Exit, {5, 0, 2}),
-    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Espaço"), Space, {5, 4, 4}),
-    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Limpar"), Clear, {5, 8, 2}),
-    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Confirmar"), Confirm, {5, 10, 2}),
+    KeyDesc::characterRun(u"1234567890", 0, 0),
+    KeyDesc::characterRun(u"QWERTYUIOPÁÉ", 1, 0),
+    KeyDesc::characterRun(u"ASDFGHJKLÇÍÓ", 2, 0),
+    KeyDesc::characterRun(u"ZXCVBNMÚÂÊÔ", 3, 1),
+    KeyDesc::characterRun(u"ÃÕÀÜ.,;:-!?/", 4, 0),
+    KeyDesc::characterRun(u"()", 5, 2),
+    KeyDesc::gridCommand("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Backspace"), Backspace, {0, 10, 2},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnShift", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Shift"), Shift, {3, 0}, kCommandFont),
+    KeyDesc::gridCommand("btnSair", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Sair"), Exit, {5, 0, 2}, kCommandFont),
+    KeyDesc::gridCommand("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Espaço"), Space, {5, 4, 4},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Limpar"), Clear, {5, 8, 2},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmEditaTexto", "Confirmar"), Confirm, {5, 10, 2},
+                         kCommandFont),
 };
 } // namespace
 

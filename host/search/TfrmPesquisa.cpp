@@ -30,36 +30,23 @@ const QRect kKeyboard(10, 266, 706, 204);
 
 enum Command { Backspace, Clear, Space, Exit, Confirm };
 
-constexpr KeyDesc commandKey(const char *name, const char *caption, int id, KeyDesc::Cell cell)
-{
-    KeyDesc d;
-    d.name = name;
-    d.caption = caption;
-    d.command = id;
-    d.cell = cell;
-    d.font = {"Arial", 17, true};
-    return d;
-}
-
-constexpr KeyDesc characters(const char16_t *run, int row, int column)
-{
-    KeyDesc d;
-    d.characters = run;
-    d.cell = {row, column};
-    return d;
-}
+constexpr KeyDesc::Font kCommandFont {"Arial", 17, true};
 
 // Digits and letters; Sair takes the first two cells of the last row.
 constexpr KeyDesc kKeys[] = {
-    characters(u"1234567890", 0, 0),
-    characters(u"QWERTYUIOP", 1, 0),
-    characters(u"ASDFGHJKLÇ", 2, 0),
-    characters(u"ZXCVBNM", 3, 2),
-    commandKey("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Backspace"), Backspace, {0, 10, 2}),
-    commandKey("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Limpar"), Clear, {1, 10, 2}),
-    commandKey("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Espaço"), Space, {2, 10, 2}),
-    commandKey("btnSair", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Sair"), Exit, {3, 0, 2}),
-    commandKey("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Confirmar"), Confirm, {3, 9, 3}),
+    KeyDesc::characterRun(u"1234567890", 0, 0),
+    KeyDesc::characterRun(u"QWERTYUIOP", 1, 0),
+    KeyDesc::characterRun(u"ASDFGHJKLÇ", 2, 0),
+    KeyDesc::characterRun(u"ZXCVBNM", 3, 2),
+    KeyDesc::gridCommand("btnBackspace", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Backspace"), Backspace, {0, 10, 2},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnLimpar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Limpar"), Clear, {1, 10, 2},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnEspaco", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Espaço"), Space, {2, 10, 2},
+                         kCommandFont),
+    KeyDesc::gridCommand("btnSair", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Sair"), Exit, {3, 0, 2}, kCommandFont),
+    KeyDesc::gridCommand("btnConfirmar", QT_TRANSLATE_NOOP("host::TfrmPesquisa", "Confirmar"), Confirm, {3, 9, 3},
+                         kCommandFont),
 };
 
 // The field index of DSOCORR; raises before anything is shown when the list cannot be
