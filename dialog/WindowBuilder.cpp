@@ -127,6 +127,8 @@ WindowBuilder::Controls WindowBuilder::build(QWidget &window)
             b->SetDisabledFontColor(colorOf(d.disabledFontColor));
             w = b;
         } else {
+            // Below the panel: a shape or label after the first key would change the stacking.
+            Q_ASSERT(!built.keyboard);
             w = makeShapeOrLabel(window, d);
             w->setObjectName(QString::fromUtf8(d.name));
             w->setFocusPolicy(Qt::NoFocus);

@@ -18,7 +18,7 @@ namespace dialog {
 // the shapes and labels as the window's children, then every key on one keyboard panel
 // that covers the whole client area. The keys come after every shape and label in the
 // description, so the panel keeps their stacking order and, lying at the window's
-// origin, their coordinates; it takes presses only over its keys.
+// origin, their coordinates. A press beside the keys goes on to the window.
 class WindowBuilder
 {
 public:
