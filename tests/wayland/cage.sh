@@ -6,6 +6,8 @@
 # a screenshot.
 
 host_bg=1e5a78
+# The observation window's frame (its border shape's pen).
+dialog_frame=cc5b2c
 
 # Each session has a runtime folder of its own: a socket cage left behind must not be
 # taken for the next one's.
@@ -57,10 +59,11 @@ settle() {
       # another (black), so the rest of the screen tells nothing.
       now=$(python3 "$probe" diff "$work/$2.ppm" "$work/$1.ppm" $dialog)
     else
-      now=$(box "$1")
-      # A box as large as the output is the host window before its first paint (or cage
-      # showing it in another colour), not the dialog over it.
-      [ "$now" = "0 0 $(python3 "$probe" size "$work/$1.ppm")" ] && now=none
+      # The dialog by its frame's colour: the box of all that is drawn over the host's
+      # background also holds the host window's own title and border when cage leaves
+      # them to the client (seen in some sessions), or is the host window before its
+      # first paint.
+      now=$(python3 "$probe" colour "$work/$1.ppm" "$dialog_frame")
     fi
     if [ "$now" != none ] && [ "$now" = "$last" ]; then
       # OBS_WAYLAND_SHOTS=DIR keeps the pictures the cases looked at.

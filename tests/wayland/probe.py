@@ -81,6 +81,23 @@ def main(argv):
         stride = width * 3
         print(bounds(width, height, lambda y: px[y * stride:(y + 1) * stride] in plain,
                      lambda x, y: px[(y * width + x) * 3:(y * width + x) * 3 + 3] not in colours))
+    elif what == "colour":
+        # The box of the pixels of one colour: a window found by its frame, whatever the
+        # compositor draws around the windows below it (titles, borders).
+        width, height, px = read_ppm(argv[2])
+        colour = bytes.fromhex(argv[3])
+        stride = width * 3
+
+        def row_clear(y):
+            row = px[y * stride:(y + 1) * stride]
+            i = row.find(colour)
+            while i != -1:
+                if i % 3 == 0:
+                    return False
+                i = row.find(colour, i + 1)
+            return True
+
+        print(bounds(width, height, row_clear, lambda x, y: px[(y * width + x) * 3:(y * width + x) * 3 + 3] == colour))
     elif what == "diff":
         width, height, a = read_ppm(argv[2])
         _, _, b = read_ppm(argv[3])
